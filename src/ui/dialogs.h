@@ -17,7 +17,10 @@ public:
     // A Yes/No question; true for Yes.
     virtual bool question(const QString& caption, const QString& text) = 0;
 
-    void information(const QString& caption, const QString& text) { message(Icon::Information, caption, text); }
+    void information(const QString& caption, const QString& text)
+    {
+        message(Icon::Information, caption, text);
+    }
     void warning(const QString& caption, const QString& text) { message(Icon::Warning, caption, text); }
     void error(const QString& caption, const QString& text) { message(Icon::Error, caption, text); }
 };
@@ -25,7 +28,10 @@ public:
 // QMessageBox on screen; buttons read "Sim"/"Não" once installPortugueseTranslations() ran.
 class QtDialogs final : public Dialogs {
 public:
-    explicit QtDialogs(QWidget* parent = nullptr) : m_parent(parent) { }
+    explicit QtDialogs(QWidget* parent = nullptr)
+        : m_parent(parent)
+    {
+    }
     void setParent(QWidget* parent) { m_parent = parent; }
     void message(Icon icon, const QString& caption, const QString& text) override;
     bool question(const QString& caption, const QString& text) override;

@@ -9,14 +9,18 @@ using namespace Qt::StringLiterals;
 
 namespace zova {
 
-int ModalWindowOpener::exec(QDialog& window) { return window.exec(); }
+int ModalWindowOpener::exec(QDialog& window)
+{
+    return window.exec();
+}
 
 bool Session::GravaLog(const QString& acao)
 {
     const QDateTime now = m_clock.now();
     try {
         insertWithNextNumber(m_db, { u"log"_s, u"codigo"_s }, [&](qint64 codigo) {
-            m_db.exec(u"insert into log values(?, ?, ?, ?, ?)"_s, { codigo, m_operator, acao, now.date(), now.time() });
+            m_db.exec(u"insert into log values(?, ?, ?, ?, ?)"_s,
+                { codigo, m_operator, acao, now.date(), now.time() });
         });
         return true;
     } catch (const DbError& e) {
@@ -31,7 +35,8 @@ int Session::openWindow(QDialog& window, const QString& logText)
     // Restores the main window even when the window ends with an exception.
     struct Dim {
         QPointer<QWidget> w;
-        explicit Dim(QWidget* main) : w(main)
+        explicit Dim(QWidget* main)
+            : w(main)
         {
             if (w)
                 w->setWindowOpacity(100.0 / 255.0);
