@@ -10,10 +10,10 @@ ReportLayout activityLogLayout()
 {
     ReportLayout layout = listingLayout(QPageLayout::Portrait);
     const std::vector<ListColumn> columns = {
-        { u"USUÁRIO"_s, u"login"_s, 148 },
-        { u"AÇÃO"_s, u"acao"_s, 474 },
-        { u"DATA"_s, u"data"_s, 53, Qt::AlignHCenter },
-        { u"HORA"_s, u"hora"_s, 46, Qt::AlignHCenter },
+        { u"USUÁRIO"_s, u"login"_s, 140 },
+        { u"AÇÃO"_s, u"acao"_s, 460 },
+        { u"DATA"_s, u"data"_s, 64, Qt::AlignHCenter },
+        { u"HORA"_s, u"hora"_s, 54, Qt::AlignHCenter },
     };
     addListingPageHeader(layout, u"RELATÓRIO - LOG DE AÇÕES"_s, 11.0);
     addColumnCaptions(layout, BandKind::ColumnHeader, columns);
