@@ -54,8 +54,10 @@ bool EnterAsTab::eventFilter(QObject* watched, QEvent* event)
     // Only the delivery to the focused control; an Enter it ignored and passed up to its
     // parents is left alone, or an exempted widget would still move the focus.
     QWidget* focused = QApplication::focusWidget();
-    if (!watched->isWidgetType() || watched != focused || focused->window() != m_window)
+    if (!watched->isWidgetType() || watched != focused || !m_window->isAncestorOf(focused))
         return false;
+    if (focused->window() != m_window->window())
+        return false; // inside a window of its own (a dialog parented to this one)
     return handleEnter(focused);
 }
 

@@ -16,8 +16,8 @@ namespace zova {
 // instead of moving on. Push buttons are clicked by Enter, as an operator expects.
 //
 // It watches the application's key events so the window sees Enter before its controls do, and
-// acts only on keys sent to the focused widget of its own window (dialogs opened on top keep
-// their own handling). Owned by the window.
+// acts only on keys sent to a focused widget inside its window (dialogs opened on top keep their
+// own handling). Usually installed on a window; on a panel it covers that panel. Owned by it.
 class EnterAsTab : public QObject {
     Q_OBJECT
 

@@ -91,6 +91,17 @@ TEST_F(EnterWindow, OwnEnterActionRunsInsteadOfMovingOn)
     EXPECT_EQ(QApplication::focusWidget(), save);
 }
 
+TEST_F(EnterWindow, ActionOnAListCoversItsEditor)
+{
+    int generated = 0;
+    list->setEditable(true);
+    enter->setEnterAction(list, [&] { return ++generated > 0; });
+    list->setFocus();
+    press(Qt::Key_Return);
+    EXPECT_EQ(generated, 1);
+    EXPECT_EQ(list->count(), 2); // the editable list did not add the typed text as an item
+}
+
 TEST_F(EnterWindow, EnterClicksAFocusedButton)
 {
     QSignalSpy clicked(save, &QPushButton::clicked);

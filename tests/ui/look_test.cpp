@@ -7,10 +7,13 @@
 #include "ui/title_band.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTest>
 #include <QVBoxLayout>
@@ -52,7 +55,7 @@ TEST(Look, DemoWindowRenders)
     EXPECT_TRUE(zova::applyZovaStyle(*qApp));
 
     QWidget window;
-    window.resize(560, 430);
+    window.resize(560, 470);
     auto* layout = new QVBoxLayout(&window);
     layout->setContentsMargins(0, 0, 0, 8);
     layout->addWidget(new zova::TitleBand(u"ZOVA - CADASTRO DE TITULARES"_s));
@@ -69,6 +72,17 @@ TEST(Look, DemoWindowRenders)
     auto* value = new zova::CurrencyEdit;
     value->setValue(zova::Money::fromCents(123450));
     form->addRow(u"PARCELA"_s, value);
+    auto* plan = new QComboBox;
+    plan->setEditable(true);
+    plan->addItems({ u"PLANO FAMÍLIA [1]"_s, u"PLANO OURO [2]"_s });
+    auto* installments = new QSpinBox;
+    installments->setValue(12);
+    auto* first = new QCheckBox(u"PARCELA\nINICIAL"_s);
+    auto* planRow = new QHBoxLayout;
+    planRow->addWidget(plan, 1);
+    planRow->addWidget(installments);
+    planRow->addWidget(first);
+    form->addRow(u"PLANO"_s, planRow);
     auto* status = new QLabel(u"INATIVO"_s);
     form->addRow(u"STATUS"_s, status);
     zova::setCaptionColour(status, zova::kRed);
