@@ -125,8 +125,7 @@ ReportWindow::ReportWindow(Session& session, const QString& title, QWidget* pare
     m_imprimir = makeButton(u"&IMPRIMIR"_s, this);
     m_sair = makeButton(u"&SAIR"_s, this);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(m_count, 0, Qt::AlignTop);
-    bottom->addStretch(1);
+    bottom->addWidget(m_count, 1, Qt::AlignTop);
     bottom->addWidget(m_totalGroup);
     bottom->addWidget(m_imprimir, 0, Qt::AlignBottom);
     bottom->addWidget(m_sair, 0, Qt::AlignBottom);
