@@ -72,6 +72,7 @@ PreviewWindow::PreviewWindow(const ReportDocument& document, Dialogs& dialogs, Q
 
     m_sheet = new QLabel(this);
     m_sheet->setAlignment(Qt::AlignCenter);
+    m_sheet->setContentsMargins(12, 12, 12, 12);
     m_scroll = new QScrollArea(this);
     m_scroll->setWidget(m_sheet);
     m_scroll->setWidgetResizable(true);

@@ -6,6 +6,7 @@
 #include "support/scripted_dialogs.h"
 
 #include <QFileInfo>
+#include <QPrinter>
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -70,4 +71,22 @@ TEST(ReportOutput, PdfFilesNeverOverwriteEachOtherAndTheEnvironmentChoosesThem)
     EXPECT_NE(dynamic_cast<PdfFileOutput*>(defaultReportOutput(dialogs).get()), nullptr);
     qunsetenv("ZOVA_REPORT_PDF_DIR");
     EXPECT_NE(dynamic_cast<PreviewOutput*>(defaultReportOutput(dialogs).get()), nullptr);
+}
+
+TEST(ReportOutput, ThePrinterGetsTheSamePagesAndHonoursAPageRange)
+{
+    ReportDocument doc(holderListLayout(), holders(120));
+    ASSERT_GE(doc.pageCount(), 3);
+    PdfFolder folder;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder.path(u"printer.pdf"_s));
+    printer.setPageLayout(doc.pageLayout());
+    ASSERT_TRUE(doc.print(printer, 2, 2));
+    const QStringList printed = test::pdfPages(folder.path(u"printer.pdf"_s));
+    ASSERT_TRUE(doc.writePdf(folder.path(u"all.pdf"_s)));
+    const QStringList all = test::pdfPages(folder.path(u"all.pdf"_s));
+    ASSERT_EQ(printed.size(), 1);
+    EXPECT_EQ(printed[0], all[1]);
+    EXPECT_EQ(test::pdfPageSize(folder.path(u"printer.pdf"_s)), u"842 x 595 pts (A4)"_s);
 }
