@@ -69,7 +69,8 @@ ActivityLogWindow::ActivityLogWindow(Session& session, PrintHook print, QWidget*
         this);
     m_grid = new QTableView(this);
     setupGrid(*m_grid, *m_model);
-    m_grid->horizontalHeader()->setStretchLastSection(true);
+    m_grid->horizontalHeader()->setStretchLastSection(false);
+    m_grid->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch); // Ação
 
     m_imprimir = makeButton(u"&IMPRIMIR"_s, this);
     m_sair = makeButton(u"&SAIR"_s, this);

@@ -5,6 +5,7 @@
 #include "ui/session.h"
 #include "ui/title_band.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QProgressBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QSysInfo>
@@ -50,6 +52,24 @@ QString remoteSupportProgram(const QString& programFolder)
 
 namespace {
 
+// Shows each password character as "#". A style hint rather than a style sheet: the hint of a
+// widget's own sheet is lost under the application's sheet.
+class HashPasswordStyle final : public QProxyStyle {
+public:
+    explicit HashPasswordStyle(QObject* owner)
+        : QProxyStyle(QApplication::style()->name())
+    {
+        setParent(owner);
+    }
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+        QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_LineEdit_PasswordCharacter)
+            return u'#';
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
 QPushButton* makeButton(const QString& text, QWidget* parent)
 {
     auto* button = new QPushButton(text, parent);
@@ -82,8 +102,8 @@ LoginWindow::LoginWindow(Session& session, LoginHooks hooks, QWidget* parent)
 
     m_login = new QLineEdit(this);
     m_password = new QLineEdit(this);
+    m_password->setStyle(new HashPasswordStyle(m_password));
     m_password->setEchoMode(QLineEdit::Password);
-    m_password->setStyleSheet(u"lineedit-password-character: 35;"_s); // '#'
     for (QLineEdit* field : { m_login, m_password })
         field->setMinimumWidth(180);
 

@@ -1,6 +1,7 @@
 #include "app/login_window.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_database.h"
+#include "ui/style.h"
 
 #include <QApplication>
 #include <QDir>
@@ -111,6 +112,15 @@ TEST_F(LoginTest, WindowAsOpened)
 
     QTest::keyClicks(w.loginField(), u"MaRiA"_s);
     EXPECT_EQ(w.loginField()->text(), u"maria"_s);
+
+    // "#" for each character, under the program's style sheet too.
+    const QString sheet = qApp->styleSheet();
+    qApp->setStyleSheet(zovaStyleSheet());
+    LoginWindow styled(session, hooks());
+    styled.passwordField()->setText(u"12"_s);
+    EXPECT_EQ(styled.passwordField()->displayText(), u"##"_s);
+    qApp->setStyleSheet(sheet);
+    EXPECT_TRUE(dialogs.empty());
 }
 
 // The check runs as the last character of the stored password is typed: no Enter needed.
