@@ -1,5 +1,7 @@
 #include "app/config.h"
 
+#include "net/http_client.h"
+
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;

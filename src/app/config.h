@@ -17,6 +17,5 @@ QString programFolder(const PathIni& ini);
 
 // The IP-echo page of VerificaInternet: [Internet] PaginaIP, or a public default.
 QString ipEchoUrl(const PathIni& ini);
-inline constexpr QStringView kDefaultIpEchoUrl = u"http://checkip.amazonaws.com/";
 
 } // namespace zova
