@@ -56,6 +56,7 @@ void registerWindows(MainWindow& main)
 {
     Session& session = main.session();
     main.addExitStep([&session] { return LimpaLog(session); });
+    registerRegistrationWindows(main);
 
     main.registerWindow(u"USUÁRIO/Trocar Usuário"_s, [&main](QWidget* parent) -> QDialog* {
         return new LoginWindow(main.session(), loginHooks(main), parent);
