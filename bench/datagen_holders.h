@@ -3,6 +3,8 @@
 #include "datagen_bulk.h"
 #include "datagen_internal.h"
 
+#include <optional>
+
 namespace zova::datagen {
 
 enum class Profile { Punctual, Irregular, Defaulting };

@@ -5,7 +5,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
-#include <cstdio>
+#include <algorithm>
+#include <cstdlib>
 
 using namespace Qt::StringLiterals;
 
