@@ -167,14 +167,14 @@ QWidget* MainWindow::buildHolderRegion()
     h->setContentsMargins(0, 0, 0, 0);
     m_holderGrid = grid(m_holders);
     m_holderGrid->setObjectName(u"holderGrid"_s);
-    m_holderGrid->setColumnWidth(0, 60);
-    m_holderGrid->setColumnWidth(1, 95);
+    m_holderGrid->setColumnWidth(0, 48);
+    m_holderGrid->setColumnWidth(1, 104);
     m_navigator->setView(m_holderGrid);
     connect(m_holderGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
         [this] { refreshSelectedHolder(); });
     m_dependents
-        = new ResultTableModel({ { u"nome"_s, u"Dependente"_s, {}, {}, 190 },
-                                   { u"grau"_s, u"Grau"_s, {}, {}, 90 }, { u"status"_s, u"Status"_s } },
+        = new ResultTableModel({ { u"nome"_s, u"Dependente"_s, {}, {}, 170 },
+                                   { u"grau"_s, u"Grau"_s, {}, {}, 100 }, { u"status"_s, u"Status"_s } },
             this);
     m_dependentGrid = grid(m_dependents);
     setupGrid(*m_dependentGrid, *m_dependents);
@@ -265,10 +265,10 @@ QWidget* MainWindow::buildInstallmentRegion()
     h->setContentsMargins(0, 0, 0, 0);
     m_installments = new ResultTableModel(
         { { u"parcela_boleto"_s, u"Parc."_s, CellFormat::integer(), {}, 38 },
-            { u"valor_parcela_boleto"_s, u"Valor"_s, CellFormat::currency(), {}, 72 },
-            { u"vencimento_parcela_boleto"_s, u"Venc."_s, CellFormat::date(), {}, 72 },
-            { u"pgto_parcela_boleto"_s, u"Pgto"_s, CellFormat::date(), {}, 72 },
-            { u"status_parcela_boleto"_s, u"Status"_s, {}, {}, 66 }, { u"f_pagamento"_s, u"Moeda"_s } },
+            { u"valor_parcela_boleto"_s, u"Valor"_s, CellFormat::currency(), {}, 64 },
+            { u"vencimento_parcela_boleto"_s, u"Venc."_s, CellFormat::date(), {}, 78 },
+            { u"pgto_parcela_boleto"_s, u"Pgto"_s, CellFormat::date(), {}, 78 },
+            { u"status_parcela_boleto"_s, u"Status"_s, {}, {}, 72 }, { u"f_pagamento"_s, u"Moeda"_s } },
         this);
     m_installments->setRowForeground([this](const ResultSet& rs, int row) {
         return installmentColor(rs.text(row, u"status_parcela_boleto"),
@@ -277,13 +277,14 @@ QWidget* MainWindow::buildInstallmentRegion()
     m_installmentGrid = grid(m_installments);
     m_installmentGrid->setObjectName(u"installmentGrid"_s);
     setupGrid(*m_installmentGrid, *m_installments);
-    h->addWidget(m_installmentGrid, 10);
+    m_installmentGrid->setMinimumWidth(420);
+    h->addWidget(m_installmentGrid, 0);
 
     m_receiptsGroup = new QGroupBox(u"RECEBIMENTOS DE HOJE"_s);
     auto* rg = new QGridLayout(m_receiptsGroup);
     rg->setContentsMargins(4, 2, 4, 4);
-    m_receipts = new ResultTableModel({ { u"titular"_s, u"Titular"_s, {}, {}, 120 },
-                                          { u"parcela"_s, u"Parcela"_s, CellFormat::integer(), {}, 44 },
+    m_receipts = new ResultTableModel({ { u"titular"_s, u"Titular"_s, {}, {}, 96 },
+                                          { u"parcela"_s, u"Parc."_s, CellFormat::integer(), {}, 40 },
                                           { u"valor"_s, u"Valor"_s, CellFormat::currency() } },
         this);
     m_receiptsGrid = grid(m_receipts);
@@ -301,20 +302,20 @@ QWidget* MainWindow::buildInstallmentRegion()
     rg->addWidget(m_receiptsTotalBox, 2, 0, 1, 2);
     rg->addWidget(caption(u"PARCELAS"_s), 2, 2);
     rg->addWidget(m_receiptsCount, 2, 3);
-    h->addWidget(m_receiptsGroup, 8);
+    h->addWidget(m_receiptsGroup, 10);
 
     auto* adesao = new QGroupBox(u"ADESÃO"_s);
     auto* ag = new QVBoxLayout(adesao);
     ag->setContentsMargins(4, 2, 4, 4);
-    m_adesao = new ResultTableModel({ { u"vendedor"_s, u"Vendedor"_s, {}, {}, 70 },
-                                        { u"valor"_s, u"Valor"_s, CellFormat::currency(), {}, 60 },
+    m_adesao = new ResultTableModel({ { u"vendedor"_s, u"Vendedor"_s, {}, {}, 50 },
+                                        { u"valor"_s, u"Valor"_s, CellFormat::currency(), {}, 56 },
                                         { u"data"_s, u"Data"_s, CellFormat::date() } },
         this);
     m_adesaoGrid = grid(m_adesao);
     setupGrid(*m_adesaoGrid, *m_adesao);
     m_adesaoGrid->installEventFilter(this);
     ag->addWidget(m_adesaoGrid);
-    h->addWidget(adesao, 6);
+    h->addWidget(adesao, 8);
     return region;
 }
 

@@ -4,9 +4,9 @@
 
 #include <QEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
+#include <QTextEdit>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -25,7 +25,7 @@ MessageWindow::MessageWindow(Session& session, const QString& text, QWidget* par
     title->setAlignment(Qt::AlignCenter);
     title->setStyleSheet(u"background:#800000; color:white; font-weight:bold; padding:6px;"_s);
 
-    m_text = new QPlainTextEdit;
+    m_text = new QTextEdit;
     m_text->setReadOnly(true);
     m_text->setTextInteractionFlags(Qt::NoTextInteraction);
     m_text->setFocusPolicy(Qt::NoFocus);

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class QPlainTextEdit;
+class QTextEdit;
 class QPushButton;
 
 namespace zova {
@@ -20,7 +20,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QPlainTextEdit* m_text;
+    QTextEdit* m_text;
     QPushButton* m_exit;
 };
 

@@ -3,6 +3,9 @@
 
 namespace zova {
 
-void registerRegistrationWindows(MainWindow& main) { (void)main; }
+void registerRegistrationWindows(MainWindow& main)
+{
+    (void)main;
+}
 
 } // namespace zova
