@@ -44,8 +44,8 @@ void requireEmpty(Connection& conn)
 {
     for (const QString& table : kTablesWritten) {
         if (!conn.query(u"SELECT 1 FROM ? LIMIT 1"_s, { SqlName { table } }).isEmpty())
-            throw std::runtime_error(
-                "table " + table.toStdString() + " already holds rows: generate into an empty database");
+            throw std::runtime_error("table " + table.toStdString()
+                + " already holds rows: generate into an empty database (--fresh recreates it)");
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QTextStream>
 #include <algorithm>
 #include <cstdlib>
@@ -61,6 +62,9 @@ Arguments parseArguments(const QCoreApplication& app)
     a.connection.user = parser.value(user);
     a.connection.password = parser.value(password);
     a.connection.database = parser.value(database);
+    static const QRegularExpression plainName(u"^[A-Za-z0-9_]+$"_s);
+    if (!plainName.match(a.connection.database).hasMatch())
+        usageError(parser, u"--database takes letters, digits and \"_\" only."_s);
     a.fresh = parser.isSet(fresh);
     a.options.demo = parser.isSet(demo);
     if (parser.isSet(holders)) {
