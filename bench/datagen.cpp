@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <optional>
 #include <stdexcept>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
