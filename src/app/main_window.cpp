@@ -487,10 +487,15 @@ bool MainWindow::sair()
                 return false;
         }
     }
+    leaveNow();
+    return true;
+}
+
+void MainWindow::leaveNow()
+{
     m_leaving = true;
     close();
     QCoreApplication::quit();
-    return true;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -56,6 +56,8 @@ public:
     // The operator "SUPORTE MASTER" leaves without them.
     void addExitStep(std::function<bool()> step) { m_exitSteps.push_back(std::move(step)); }
     bool sair();
+    // Ends the program at once, without the exit steps (login cancelled, update accepted).
+    void leaveNow();
     bool isLeaving() const { return m_leaving; }
 
     // Data sets: the holder list (reloaded), and the refresh of the selected holder.

@@ -9,8 +9,6 @@
 #include "reports/holder_list_windows.h"
 #include "ui/session.h"
 
-#include <QCoreApplication>
-
 using namespace Qt::StringLiterals;
 
 namespace zova {
@@ -27,12 +25,8 @@ LoginHooks loginHooks(MainWindow& main)
             main.setWindowOpacity(1.0);
         }
     };
-    hooks.quitProgram = [&main] {
-        // Cancelling the login ends the program without clean-up or backup.
-        main.setOperatorLabel(u"SUPORTE MASTER"_s);
-        main.sair();
-        QCoreApplication::exit(0);
-    };
+    // Cancelling the login ends the program without clean-up or backup.
+    hooks.quitProgram = [&main] { main.leaveNow(); };
     hooks.launch = launchDetached;
     hooks.computerName = systemComputerName;
     hooks.showComputer = [&main](const QString& name) { main.setComputerLabel(name); };
