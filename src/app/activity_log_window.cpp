@@ -3,6 +3,7 @@
 #include "db/connection.h"
 #include "ui/date_edit.h"
 #include "ui/enter_as_tab.h"
+#include "ui/field_helpers.h"
 #include "ui/result_table_model.h"
 #include "ui/session.h"
 #include "ui/title_band.h"
@@ -22,30 +23,6 @@
 using namespace Qt::StringLiterals;
 
 namespace zova {
-
-namespace {
-
-void keepUpperCase(QLineEdit* field)
-{
-    QObject::connect(field, &QLineEdit::textEdited, field, [field](const QString& text) {
-        const QString upper = text.toUpper();
-        if (upper == text)
-            return;
-        const int cursor = field->cursorPosition();
-        field->setText(upper);
-        field->setCursorPosition(cursor);
-    });
-}
-
-QPushButton* makeButton(const QString& text, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setAutoDefault(false);
-    button->setMinimumWidth(110);
-    return button;
-}
-
-} // namespace
 
 ActivityLogWindow::ActivityLogWindow(Session& session, PrintHook print, QWidget* parent)
     : QDialog(parent)

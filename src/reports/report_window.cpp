@@ -8,6 +8,7 @@
 #include "ui/colours.h"
 #include "ui/date_edit.h"
 #include "ui/enter_as_tab.h"
+#include "ui/field_helpers.h"
 #include "ui/session.h"
 #include "ui/title_band.h"
 
@@ -37,26 +38,6 @@ QStringList distinctValues(const ResultSet& rows)
             values << v;
     }
     return values;
-}
-
-void keepUpperCase(QLineEdit* field)
-{
-    QObject::connect(field, &QLineEdit::textEdited, field, [field](const QString& text) {
-        const QString upper = text.toUpper();
-        if (upper == text)
-            return;
-        const int cursor = field->cursorPosition();
-        field->setText(upper);
-        field->setCursorPosition(cursor);
-    });
-}
-
-QPushButton* makeButton(const QString& text, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setAutoDefault(false);
-    button->setMinimumWidth(110);
-    return button;
 }
 
 QComboBox* makeList(QWidget* parent, bool editable)
