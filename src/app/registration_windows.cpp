@@ -1,11 +1,33 @@
 #include "app/main_window.h"
 #include "app/windows.h"
+#include "registries/person_registry_window.h"
+#include "registries/plans_window.h"
+#include "ui/session.h"
+
+using namespace Qt::StringLiterals;
 
 namespace zova {
 
+namespace {
+
+// Collectors, sellers and plans; they open without an activity-log text.
+void registerRegistries(MainWindow& main)
+{
+    main.registerWindow(u"CADASTRO/Cobradores"_s, [&main](QWidget* parent) -> QDialog* {
+        return new PersonRegistryWindow(main.session(), PersonRegistry::collectors(), parent);
+    });
+    main.registerWindow(u"CADASTRO/Vendedores"_s, [&main](QWidget* parent) -> QDialog* {
+        return new PersonRegistryWindow(main.session(), PersonRegistry::sellers(), parent);
+    });
+    main.registerWindow(u"CADASTRO/Planos"_s,
+        [&main](QWidget* parent) -> QDialog* { return new PlansWindow(main.session(), parent); });
+}
+
+} // namespace
+
 void registerRegistrationWindows(MainWindow& main)
 {
-    (void)main;
+    registerRegistries(main);
 }
 
 } // namespace zova
