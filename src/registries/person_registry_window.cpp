@@ -74,7 +74,7 @@ PersonRegistryWindow::PersonRegistryWindow(Session& session, const PersonRegistr
     QGroupBox* fields = buildFields();
     build(fields, m_nome, m_status);
     CarregaCidade();
-    resize(980, 470);
+    resize(980, 420);
 }
 
 QGroupBox* PersonRegistryWindow::buildFields()

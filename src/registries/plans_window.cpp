@@ -23,21 +23,18 @@ RegistryWindowSetup plansSetup()
 {
     const auto money = CellFormat::currency();
     return {
-        u"CADASTRO DE PLANOS"_s,
-        u"CONSULTA PLANOS"_s,
-        u"PLANOS"_s,
+        u"CADASTRO DE PLANOS"_s, u"CONSULTA PLANOS"_s, u"PLANOS"_s,
         {
             { u"id"_s, u"Cód."_s, CellFormat::integer(), std::nullopt, 48 },
             { u"nome_plano"_s, u"Nome"_s, CellFormat::text(), std::nullopt, 150 },
-            { u"valor_plano"_s, u"VL Plano"_s, money, std::nullopt, 84 },
-            { u"valor_reajuste_anual"_s, u"VL Reaj. Anual"_s, money, std::nullopt, 96 },
-            { u"valor_dep_extra"_s, u"VL Dep. Extra"_s, money, std::nullopt, 92 },
-            { u"valor_seguro"_s, u"VL Seguro"_s, money, std::nullopt, 84 },
+            { u"valor_plano"_s, u"VL Plano"_s, money, std::nullopt, 90 },
+            { u"valor_reajuste_anual"_s, u"VL Reaj. Anual"_s, money, std::nullopt, 120 },
+            { u"valor_dep_extra"_s, u"VL Dep. Extra"_s, money, std::nullopt, 112 },
+            { u"valor_seguro"_s, u"VL Seguro"_s, money, std::nullopt, 90 },
         },
-        u"nome_plano"_s,
-        u"Deseja realmente efetuar a exclusão do Plano \""_s,
-        u"Ocorreu um erro ao fazer exclusão do Plano. Procedimento cancelado. Erro: "_s,
-        u"EXCLUIU PLANO: "_s,
+        u"nome_plano"_s, u"Deseja realmente efetuar a exclusão do Plano \""_s,
+        u"Ocorreu um erro ao fazer exclusão do Plano. Procedimento cancelado. Erro: "_s, u"EXCLUIU PLANO: "_s,
+        4, // six columns to read whole
     };
 }
 
@@ -48,7 +45,7 @@ PlansWindow::PlansWindow(Session& session, QWidget* parent)
 {
     QGroupBox* fields = buildFields();
     build(fields, m_nome, m_valorSeguro);
-    resize(1180, 440);
+    resize(1200, 460);
 }
 
 QGroupBox* PlansWindow::buildFields()
@@ -82,14 +79,14 @@ QGroupBox* PlansWindow::buildFields()
     grid->addWidget(m_nome, 1, 1, 1, 3);
     grid->addLayout(descCaption, 2, 0, 1, 4);
     grid->addWidget(m_descricao, 3, 0, 1, 4);
-    grid->addWidget(registry::requiredCaption(u"VALOR DO PLANO"_s, group), 4, 0);
-    grid->addWidget(captionLabel(u"VALOR DO REAJUSTE ANUAL"_s, group), 4, 1);
-    grid->addWidget(captionLabel(u"VALOR POR DEPENDENTE EXTRA"_s, group), 4, 2);
-    grid->addWidget(captionLabel(u"VALOR DO SEGURO"_s, group), 4, 3);
-    grid->addWidget(m_valorPlano, 5, 0);
-    grid->addWidget(m_valorReajuste, 5, 1);
-    grid->addWidget(m_valorDepExtra, 5, 2);
-    grid->addWidget(m_valorSeguro, 5, 3);
+    grid->addWidget(registry::requiredCaption(u"VALOR DO PLANO"_s, group), 4, 0, 1, 2);
+    grid->addWidget(captionLabel(u"VALOR DO REAJUSTE ANUAL"_s, group), 4, 2, 1, 2);
+    grid->addWidget(m_valorPlano, 5, 0, 1, 2);
+    grid->addWidget(m_valorReajuste, 5, 2, 1, 2);
+    grid->addWidget(captionLabel(u"VALOR POR DEPENDENTE EXTRA"_s, group), 6, 0, 1, 2);
+    grid->addWidget(captionLabel(u"VALOR DO SEGURO"_s, group), 6, 2, 1, 2);
+    grid->addWidget(m_valorDepExtra, 7, 0, 1, 2);
+    grid->addWidget(m_valorSeguro, 7, 2, 1, 2);
     grid->setRowStretch(3, 1);
     for (int col = 0; col < 4; ++col)
         grid->setColumnStretch(col, 1);

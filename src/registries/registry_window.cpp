@@ -107,7 +107,7 @@ void RegistryWindow::build(QGroupBox* fields, QWidget* firstField, QWidget* last
     auto* middle = new QHBoxLayout;
     middle->setSpacing(8);
     middle->addWidget(fields, 3);
-    middle->addLayout(side, 2);
+    middle->addLayout(side, m_setup.gridShare);
 
     auto* body = new QVBoxLayout;
     body->setContentsMargins(10, 8, 10, 10);

@@ -30,6 +30,7 @@ struct RegistryWindowSetup {
     QString deleteQuestion; // + name + "\"?"
     QString deleteError; // + server message + "."
     QString deleteLog; // + name
+    int gridShare = 2; // width of the grid side against 3 of the fields
 };
 
 // The window the collector, seller and plan registries share: a grid of the table with its
