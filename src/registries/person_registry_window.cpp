@@ -4,6 +4,7 @@
 #include "db/db_error.h"
 #include "ui/colours.h"
 #include "ui/date_edit.h"
+#include "ui/field_helpers.h"
 #include "ui/masked_line_edit.h"
 #include "ui/session.h"
 #include "ui/title_band.h"
@@ -53,7 +54,7 @@ QLineEdit* upperEdit(int maxLength, QWidget* parent)
 {
     auto* edit = new QLineEdit(parent);
     edit->setMaxLength(maxLength);
-    registry::keepUpperCase(edit);
+    keepUpperCase(edit);
     return edit;
 }
 
@@ -96,7 +97,7 @@ QGroupBox* PersonRegistryWindow::buildFields()
     m_cidade->setEditable(true);
     m_cidade->setInsertPolicy(QComboBox::NoInsert);
     m_cidade->lineEdit()->setMaxLength(80);
-    registry::keepUpperCase(m_cidade->lineEdit());
+    keepUpperCase(m_cidade->lineEdit());
     m_uf = fixedList(states(), group);
     m_cep = new MaskedLineEdit(kCepMask, u'_', group);
     m_telefone = new MaskedLineEdit(kPhoneMask8, u' ', group);

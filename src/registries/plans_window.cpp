@@ -2,6 +2,7 @@
 
 #include "db/db_error.h"
 #include "ui/currency_edit.h"
+#include "ui/field_helpers.h"
 #include "ui/session.h"
 #include "ui/title_band.h"
 
@@ -53,7 +54,7 @@ QGroupBox* PlansWindow::buildFields()
     auto* group = new QGroupBox(u"CADASTRO DE PLANOS"_s, this);
     m_nome = new QLineEdit(group);
     m_nome->setMaxLength(50);
-    registry::keepUpperCase(m_nome);
+    keepUpperCase(m_nome);
     m_descricao = new QPlainTextEdit(group);
     m_descricao->setTabChangesFocus(true);
     m_descricao->setMinimumHeight(90);

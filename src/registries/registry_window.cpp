@@ -2,6 +2,7 @@
 
 #include "ui/colours.h"
 #include "ui/enter_as_tab.h"
+#include "ui/field_helpers.h"
 #include "ui/record_navigator.h"
 #include "ui/session.h"
 #include "ui/title_band.h"
@@ -25,7 +26,7 @@ namespace zova {
 
 namespace {
 
-QPushButton* makeButton(const QString& text, QWidget* parent)
+QPushButton* toolbarButton(const QString& text, QWidget* parent)
 {
     auto* button = new QPushButton(text, parent);
     button->setAutoDefault(false);
@@ -41,18 +42,6 @@ QString fiveDigits(qint64 n)
 } // namespace
 
 namespace registry {
-
-void keepUpperCase(QLineEdit* field)
-{
-    QObject::connect(field, &QLineEdit::textEdited, field, [field](const QString& text) {
-        const QString upper = text.toUpper();
-        if (upper == text)
-            return;
-        const int cursor = field->cursorPosition();
-        field->setText(upper);
-        field->setCursorPosition(cursor);
-    });
-}
 
 void setListText(QComboBox* list, const QString& text)
 {
@@ -159,12 +148,12 @@ QWidget* RegistryWindow::buildToolbar()
 {
     auto* bar = new QWidget(this);
     m_navigator = new RecordNavigator(bar);
-    m_inserir = makeButton(u"&INSERIR"_s, bar);
-    m_editar = makeButton(u"&EDITAR"_s, bar);
-    m_excluir = makeButton(u"E&XCLUIR"_s, bar);
-    m_cancelar = makeButton(u"&CANCELAR"_s, bar);
-    m_salvar = makeButton(u"&SALVAR"_s, bar);
-    m_sair = makeButton(u"&SAIR"_s, bar);
+    m_inserir = toolbarButton(u"&INSERIR"_s, bar);
+    m_editar = toolbarButton(u"&EDITAR"_s, bar);
+    m_excluir = toolbarButton(u"E&XCLUIR"_s, bar);
+    m_cancelar = toolbarButton(u"&CANCELAR"_s, bar);
+    m_salvar = toolbarButton(u"&SALVAR"_s, bar);
+    m_sair = toolbarButton(u"&SAIR"_s, bar);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(6);
@@ -183,7 +172,7 @@ QGroupBox* RegistryWindow::buildGridGroup()
     m_searchKind = new QComboBox(group);
     m_searchKind->addItems({ u"Nome"_s, u"Código"_s });
     m_searchField = new QLineEdit(group);
-    registry::keepUpperCase(m_searchField);
+    keepUpperCase(m_searchField);
     m_searchField->installEventFilter(this);
 
     m_model = new ResultTableModel(m_setup.columns, this);

@@ -156,8 +156,6 @@ private:
 };
 
 namespace registry {
-// A line edit that keeps what is typed in upper case.
-void keepUpperCase(QLineEdit* field);
 // Shows `text` in a list; a stored value the list lacks is added, so saving keeps it.
 void setListText(QComboBox* list, const QString& text);
 // A field caption with the red mark of a required field.
