@@ -30,9 +30,9 @@ bool Session::GravaLog(const QString& acao)
     }
 }
 
-int Session::openWindow(QDialog& window, const QString& logText)
+int Session::openWindow(QDialog& window, QWidget* dimmed, const QString& logText)
 {
-    // Restores the main window even when the window ends with an exception.
+    // Restores the dimmed window even when the window ends with an exception.
     struct Dim {
         QPointer<QWidget> w;
         explicit Dim(QWidget* main)
@@ -46,7 +46,7 @@ int Session::openWindow(QDialog& window, const QString& logText)
             if (w)
                 w->setWindowOpacity(1.0);
         }
-    } dim(m_main);
+    } dim(dimmed);
     if (!logText.isEmpty())
         GravaLog(logText);
     return m_opener.exec(window);
