@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 
 #include "receipts/today_receipts.h"
+#include "ui/field_helpers.h"
 #include "ui/result_table_model.h"
 #include "ui/session.h"
 
@@ -216,12 +217,7 @@ bool MainWindow::searchKeyFilter(QKeyEvent* key)
     const int kind = m_searchKind->currentIndex();
     if (kind != 2 && kind != 3)
         return false;
-    const QString t = key->text();
-    const bool allowed = key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Return
-        || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Delete || key->key() == Qt::Key_Left
-        || key->key() == Qt::Key_Right || key->key() == Qt::Key_Home || key->key() == Qt::Key_End
-        || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || t.isEmpty()
-        || (t.size() == 1 && (t[0].isDigit() || t[0] == u',' || t[0] == u'.'));
+    const bool allowed = isNumericSearchKey(key);
     if (allowed)
         return false;
     m_session.dialogs().warning(u"Atenção"_s, u"Insira somente valores numéricos!\r\r"_s);

@@ -208,7 +208,7 @@ struct Renderer {
 };
 } // namespace
 
-QString Connection::compose(QStringView pattern, std::initializer_list<SqlValue> values) const
+QString Connection::compose(QStringView pattern, std::span<const SqlValue> values) const
 {
     QString out;
     out.reserve(pattern.size() + 16 * static_cast<qsizetype>(values.size()));

@@ -9,7 +9,9 @@
 #include <QStringList>
 #include <QTime>
 #include <initializer_list>
+#include <span>
 #include <variant>
+#include <vector>
 
 struct st_mysql;
 
@@ -96,7 +98,11 @@ public:
 
     QString escape(const QString& text) const;
     // Replaces each "?" outside quoted literals by the next value, escaped.
-    QString compose(QStringView pattern, std::initializer_list<SqlValue> values) const;
+    QString compose(QStringView pattern, std::span<const SqlValue> values) const;
+    QString compose(QStringView pattern, std::initializer_list<SqlValue> values) const
+    {
+        return compose(pattern, std::span<const SqlValue>(values.begin(), values.size()));
+    }
 
     ResultSet query(const QString& sql);
     ResultSet query(QStringView pattern, std::initializer_list<SqlValue> values)
@@ -105,6 +111,11 @@ public:
     }
     // Runs a statement that returns no rows; gives the number of rows it changed.
     quint64 exec(const QString& sql);
+    // For statements whose values are assembled in steps.
+    quint64 exec(QStringView pattern, const std::vector<SqlValue>& values)
+    {
+        return exec(compose(pattern, values));
+    }
     quint64 exec(QStringView pattern, std::initializer_list<SqlValue> values)
     {
         return exec(compose(pattern, values));

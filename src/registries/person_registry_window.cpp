@@ -112,7 +112,7 @@ QGroupBox* PersonRegistryWindow::buildFields()
         grid->addWidget(field, row * 2 + 1, col, 1, span);
     };
     place(0, 0, captionLabel(u"CÓDIGO"_s, group), codigoField());
-    place(0, 1, registry::requiredCaption(u"NOME"_s, group), m_nome, 3);
+    place(0, 1, requiredCaption(u"NOME"_s, group), m_nome, 3);
     place(1, 0, captionLabel(u"NASCIMENTO"_s, group), m_nascimento);
     place(1, 1, captionLabel(u"SEXO"_s, group), m_sexo);
     place(1, 2, captionLabel(u"RG"_s, group), m_rg);
@@ -126,7 +126,7 @@ QGroupBox* PersonRegistryWindow::buildFields()
     place(5, 1, captionLabel(u"CEP"_s, group), m_cep);
     place(5, 2, captionLabel(u"TELEFONE"_s, group), m_telefone);
     place(5, 3, captionLabel(u"CELULAR"_s, group), m_celular);
-    place(6, 0, registry::requiredCaption(u"STATUS"_s, group), m_status);
+    place(6, 0, requiredCaption(u"STATUS"_s, group), m_status);
     grid->setRowStretch(14, 1);
     for (int col = 0; col < 4; ++col)
         grid->setColumnStretch(col, 1);
@@ -159,9 +159,9 @@ void PersonRegistryWindow::LimpaCampos()
         edit->setText(edit->blankText());
     for (QComboBox* list : { m_sexo, m_estadoCivil })
         list->setCurrentIndex(-1);
-    registry::setListText(m_cidade, {});
-    registry::setListText(m_uf, u"PR"_s);
-    registry::setListText(m_status, u"ATIVO"_s);
+    setListText(m_cidade, {});
+    setListText(m_uf, u"PR"_s);
+    setListText(m_status, u"ATIVO"_s);
 }
 
 void PersonRegistryWindow::CarregaCidade()
@@ -176,7 +176,7 @@ void PersonRegistryWindow::CarregaCidade()
     const QString typed = m_cidade->currentText();
     m_cidade->clear();
     m_cidade->addItems(cities);
-    registry::setListText(m_cidade, typed);
+    setListText(m_cidade, typed);
 }
 
 ResultSet PersonRegistryWindow::loadRows()
@@ -192,19 +192,19 @@ bool PersonRegistryWindow::loadRecord(qint64 id)
     setCounterColour(p->status.compare(u"INATIVO"_s, Qt::CaseInsensitive) == 0 ? kPaleGreen : kNavy);
     m_nome->setText(p->nome);
     m_nascimento->setDate(p->nascimento);
-    registry::setListText(m_sexo, p->sexo);
+    setListText(m_sexo, p->sexo);
     m_rg->setText(p->rg);
     m_cpf->setText(p->cpf);
-    registry::setListText(m_estadoCivil, p->estadocivil);
+    setListText(m_estadoCivil, p->estadocivil);
     m_endereco->setText(p->endereco);
     m_numero->setText(p->numero);
     m_bairro->setText(p->bairro);
-    registry::setListText(m_cidade, p->cidade);
-    registry::setListText(m_uf, p->uf);
+    setListText(m_cidade, p->cidade);
+    setListText(m_uf, p->uf);
     m_cep->setText(p->cep);
     m_telefone->setText(p->telefone);
     m_celular->setText(p->celular);
-    registry::setListText(m_status, p->status);
+    setListText(m_status, p->status);
     return true;
 }
 

@@ -75,12 +75,12 @@ QGroupBox* PlansWindow::buildFields()
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(2);
     grid->addWidget(captionLabel(u"CÓDIGO"_s, group), 0, 0);
-    grid->addWidget(registry::requiredCaption(u"NOME"_s, group), 0, 1, 1, 3);
+    grid->addWidget(requiredCaption(u"NOME"_s, group), 0, 1, 1, 3);
     grid->addWidget(codigoField(), 1, 0);
     grid->addWidget(m_nome, 1, 1, 1, 3);
     grid->addLayout(descCaption, 2, 0, 1, 4);
     grid->addWidget(m_descricao, 3, 0, 1, 4);
-    grid->addWidget(registry::requiredCaption(u"VALOR DO PLANO"_s, group), 4, 0, 1, 2);
+    grid->addWidget(requiredCaption(u"VALOR DO PLANO"_s, group), 4, 0, 1, 2);
     grid->addWidget(captionLabel(u"VALOR DO REAJUSTE ANUAL"_s, group), 4, 2, 1, 2);
     grid->addWidget(m_valorPlano, 5, 0, 1, 2);
     grid->addWidget(m_valorReajuste, 5, 2, 1, 2);

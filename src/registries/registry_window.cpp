@@ -41,34 +41,6 @@ QString fiveDigits(qint64 n)
 
 } // namespace
 
-namespace registry {
-
-void setListText(QComboBox* list, const QString& text)
-{
-    if (list->isEditable()) {
-        list->setCurrentIndex(-1);
-        list->setEditText(text);
-        return;
-    }
-    if (text.isEmpty()) {
-        list->setCurrentIndex(-1);
-        return;
-    }
-    int index = list->findText(text, Qt::MatchFixedString);
-    if (index < 0) {
-        list->addItem(text);
-        index = list->count() - 1;
-    }
-    list->setCurrentIndex(index);
-}
-
-QLabel* requiredCaption(const QString& text, QWidget* parent)
-{
-    return captionLabel(text + u" <span style=\"color:#FF0000\">*</span>"_s, parent);
-}
-
-} // namespace registry
-
 RegistryWindow::RegistryWindow(Session& session, RegistryWindowSetup setup, QWidget* parent)
     : QDialog(parent)
     , m_session(session)
@@ -427,12 +399,7 @@ bool RegistryWindow::searchKeyRefused(QKeyEvent* key)
 {
     if (m_searchKind->currentIndex() != static_cast<int>(SearchBy::Codigo))
         return false;
-    const QString t = key->text();
-    const int k = key->key();
-    const bool allowed = k == Qt::Key_Backspace || k == Qt::Key_Return || k == Qt::Key_Enter
-        || k == Qt::Key_Delete || k == Qt::Key_Left || k == Qt::Key_Right || k == Qt::Key_Home
-        || k == Qt::Key_End || k == Qt::Key_Tab || k == Qt::Key_Backtab || k == Qt::Key_Escape || t.isEmpty()
-        || (t.size() == 1 && (t[0].isDigit() || t[0] == u',' || t[0] == u'.'));
+    const bool allowed = isNumericSearchKey(key);
     if (allowed)
         return false;
     m_session.dialogs().warning(u"Atenção"_s, u"Insira somente valores numéricos!"_s);

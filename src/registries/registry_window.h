@@ -155,11 +155,4 @@ private:
     bool m_reloading = false;
 };
 
-namespace registry {
-// Shows `text` in a list; a stored value the list lacks is added, so saving keeps it.
-void setListText(QComboBox* list, const QString& text);
-// A field caption with the red mark of a required field.
-QLabel* requiredCaption(const QString& text, QWidget* parent);
-} // namespace registry
-
 } // namespace zova

@@ -3,6 +3,7 @@
 #include "registries/person_registry_window.h"
 #include "registry_fixture.h"
 #include "ui/date_edit.h"
+#include "ui/field_helpers.h"
 #include "ui/masked_line_edit.h"
 #include "ui/record_navigator.h"
 
@@ -125,7 +126,7 @@ TEST_F(PersonRegistryTest, ChecksRefuseInOrderAndKeepTheEdit)
         dialogs.clear();
         w->inserir();
         w->nomeField()->setText(c.nome);
-        registry::setListText(w->statusField(), c.status);
+        setListText(w->statusField(), c.status);
         w->cpfField()->setText(c.cpf);
         if (!c.nascimento.isEmpty())
             w->nascimentoField()->setText(c.nascimento);
