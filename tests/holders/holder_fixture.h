@@ -80,10 +80,11 @@ protected:
     // One installment of `holder` in `table` ("boleto", "boleto_fechado", "boleto_atrasado").
     void insertInstallment(const QString& table, qint64 holder, int parcela = 1)
     {
-        conn().exec(QStringLiteral("insert into ") + table
+        conn().exec(
+            QString(QStringLiteral("insert into ") + table
                 + QStringLiteral(" (id_boleto, id_cliente, parcela_boleto, valor_parcela_boleto, "
                                  "vencimento_parcela_boleto, status_parcela_boleto) values (?, ?, ?, 45, "
-                                 "'2024-06-10', 'ABERTO')"),
+                                 "'2024-06-10', 'ABERTO')")),
             { holder * 100 + parcela, holder, parcela });
     }
 
