@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 #include "app/windows.h"
+#include "holders/holder_window.h"
 #include "registries/person_registry_window.h"
 #include "registries/plans_window.h"
 #include "ui/session.h"
@@ -23,11 +24,29 @@ void registerRegistries(MainWindow& main)
         [&main](QWidget* parent) -> QDialog* { return new PlansWindow(main.session(), parent); });
 }
 
+// The holder window keeps the main window's holder list, count and selected holder in step.
+void registerHolderWindow(MainWindow& main)
+{
+    main.registerWindow(u"CADASTRO/Titulares"_s, [&main](QWidget* parent) -> QDialog* {
+        HolderWindowHooks hooks;
+        hooks.selectedHolder = main.selectedHolderId();
+        hooks.holdersChanged = [&main] {
+            main.reloadHolders();
+            main.updateActiveCount();
+            main.refreshSelectedHolder();
+        };
+        hooks.dependentsChanged = [&main] { main.refreshSelectedHolder(); };
+        hooks.holderChosen = [&main](qint64 id) { main.selectHolder(id); };
+        return new HolderWindow(main.session(), std::move(hooks), parent);
+    });
+}
+
 } // namespace
 
 void registerRegistrationWindows(MainWindow& main)
 {
     registerRegistries(main);
+    registerHolderWindow(main);
 }
 
 } // namespace zova

@@ -46,18 +46,20 @@ protected:
                                      .arg(h.datacontrato.year())
                                      .arg(h.datacontrato.month(), 2, 10, QLatin1Char('0'))
                                      .arg(h.id, 5, 10, QLatin1Char('0'));
-        conn().exec(QStringLiteral("insert into clientes (id, contrato, titular, vendedor, cobrador, nascimento, "
-                                   "sexo, cpf, estadocivil, endereco, numero, telefone, celular, bairro, cidade, "
-                                   "cep, uf, plano, pagamento, datacontrato, vencimento, valorparcela, status, "
-                                   "tipo, utilizou, carne, religiao, seguro) values (?, ?, ?, 'ANA VENDAS', "
-                                   "'PEDRO COBRA', '1960-03-15', 'MASCULINO', ?, 'CASADO(A)', 'RUA DAS FLORES', "
-                                   "'12', '(43)99999-0000', '(  )     -    ', 'CENTRO', 'IBAITI', '84.900-000', "
-                                   "'PR', '  /  /    ', ?, ?, '10', ?, ?, ?, ?, 1, '', ?)"),
+        conn().exec(
+            QStringLiteral("insert into clientes (id, contrato, titular, vendedor, cobrador, nascimento, "
+                           "sexo, cpf, estadocivil, endereco, numero, telefone, celular, bairro, cidade, "
+                           "cep, uf, plano, pagamento, datacontrato, vencimento, valorparcela, status, "
+                           "tipo, utilizou, carne, religiao, seguro) values (?, ?, ?, 'ANA VENDAS', "
+                           "'PEDRO COBRA', '1960-03-15', 'MASCULINO', ?, 'CASADO(A)', 'RUA DAS FLORES', "
+                           "'12', '(43)99999-0000', '(  )     -    ', 'CENTRO', 'IBAITI', '84.900-000', "
+                           "'PR', '  /  /    ', ?, ?, '10', ?, ?, ?, ?, 1, '', ?)"),
             { h.id, contrato, h.titular, h.cpf, h.planName, h.datacontrato, h.valorparcela, h.status, h.tipo,
                 h.utilizou, h.planId });
     }
 
-    void insertPlan(qint64 id, const QString& name, const QString& valor, const QString& extra = QStringLiteral("0"))
+    void insertPlan(
+        qint64 id, const QString& name, const QString& valor, const QString& extra = QStringLiteral("0"))
     {
         conn().exec(QStringLiteral("insert into planos values (?, ?, 'DESCRICAO', ?, 0, ?, 0)"),
             { id, name, valor, extra });
@@ -65,12 +67,14 @@ protected:
 
     void insertSellerAndCollector()
     {
-        conn().exec(QStringLiteral("insert into vendedores (id, nome, status) values (1, 'ANA VENDAS', 'ATIVO')"));
-        conn().exec(QStringLiteral("insert into cobradores (id, nome, status) values (1, 'PEDRO COBRA', 'ATIVO')"));
+        conn().exec(
+            QStringLiteral("insert into vendedores (id, nome, status) values (1, 'ANA VENDAS', 'ATIVO')"));
+        conn().exec(
+            QStringLiteral("insert into cobradores (id, nome, status) values (1, 'PEDRO COBRA', 'ATIVO')"));
     }
 
-    void insertDependent(qint64 id, qint64 holder, const QString& nome, const QString& grau = QStringLiteral("FILHO(A)"),
-        const QString& status = QStringLiteral("ATIVO"))
+    void insertDependent(qint64 id, qint64 holder, const QString& nome,
+        const QString& grau = QStringLiteral("FILHO(A)"), const QString& status = QStringLiteral("ATIVO"))
     {
         conn().exec(QStringLiteral("insert into dependentes values (?, ?, ?, 'FEMININO', ?, '01/02/2010', "
                                    "'   .   .   -  ', null, null, ?)"),

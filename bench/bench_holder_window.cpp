@@ -1,0 +1,129 @@
+// Times the holder window on a large office: opening it, moving to another holder (fields,
+// dependents and notes reloaded) and one keystroke of its name search. Run by hand (README.md).
+#include "datagen.h"
+#include "holders/holder_window.h"
+#include "ui/result_table_model.h"
+#include "ui/session.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QRandomGenerator>
+#include <QTableView>
+#include <QTest>
+#include <algorithm>
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+using namespace zova;
+
+namespace {
+
+class QuietDialogs final : public Dialogs {
+public:
+    void message(Icon, const QString& caption, const QString& text) override
+    {
+        std::fprintf(stderr, "[%s] %s\n", qPrintable(caption), qPrintable(text));
+    }
+    bool question(const QString&, const QString&) override { return false; }
+};
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+void report(const char* what, const std::vector<double>& ms)
+{
+    std::printf("%-34s median %7.2f ms   max %7.2f ms   (%zu runs)\n", what, median(ms),
+        ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()), ms.size());
+}
+
+double msSince(const QElapsedTimer& t)
+{
+    return static_cast<double>(t.nsecsElapsed()) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QCommandLineParser args;
+    args.addOptions({ { u"host"_s, u"server"_s, u"host"_s, u"127.0.0.1"_s },
+        { u"port"_s, u"port"_s, u"port"_s, u"3306"_s }, { u"user"_s, u"user"_s, u"user"_s, u"zova"_s },
+        { u"password"_s, u"password"_s, u"password"_s, u"zova"_s },
+        { u"database"_s, u"database"_s, u"name"_s, u"zova_bench"_s },
+        { u"holders"_s, u"holders to generate"_s, u"n"_s, u"100000"_s } });
+    args.process(app);
+
+    ConnectionParams p;
+    p.host = args.value(u"host"_s);
+    p.port = args.value(u"port"_s).toUInt();
+    p.user = args.value(u"user"_s);
+    p.password = args.value(u"password"_s);
+    p.database = args.value(u"database"_s);
+    Connection conn;
+    prepareDatabase(conn, p, false);
+    if (conn.query(u"select count(*) from clientes"_s).integer(0, 0) == 0) {
+        DataGenOptions options;
+        options.holders = args.value(u"holders"_s).toInt();
+        generateData(conn, options);
+    }
+
+    PathIni ini(u"/nonexistent/Path.ini"_s);
+    SystemClock clock;
+    QuietDialogs dialogs;
+    ModalWindowOpener opener;
+    Session session(conn, ini, clock, dialogs, opener);
+    session.setOperatorLabel(u"BENCH"_s);
+
+    std::vector<double> opening;
+    for (int i = 0; i < 5; ++i) {
+        QElapsedTimer t;
+        t.start();
+        HolderWindow w(session, {});
+        w.show();
+        QApplication::processEvents();
+        opening.push_back(msSince(t));
+    }
+
+    HolderWindow w(session, {});
+    w.show();
+    QApplication::processEvents();
+    const ResultSet& rows = w.model()->result();
+    auto* rng = QRandomGenerator::global();
+    std::vector<double> moving;
+    const quint64 before = conn.statementCount();
+    constexpr int kMoves = 200;
+    for (int i = 0; i < kMoves; ++i) {
+        const qint64 id = rows.integer(static_cast<int>(rng->bounded(rows.rowCount())), 0);
+        QElapsedTimer t;
+        t.start();
+        w.moveToId(id);
+        moving.push_back(msSince(t));
+    }
+    const double perMove = static_cast<double>(conn.statementCount() - before) / kMoves;
+
+    std::vector<double> keystroke;
+    QLineEdit* field = w.searchField();
+    for (int i = 0; i < 40; ++i) {
+        const QString name = rows.text(static_cast<int>(rng->bounded(rows.rowCount())), u"titular");
+        field->clear();
+        for (QChar c : name.left(8)) {
+            QElapsedTimer t;
+            t.start();
+            QTest::keyClick(field, c.toLatin1() ? c.toLatin1() : 'A');
+            keystroke.push_back(msSince(t));
+        }
+    }
+
+    std::printf("holders: %d\n", rows.rowCount());
+    report("open the holder window", opening);
+    report("move to another holder", moving);
+    std::printf("%-34s %.1f\n", "statements per move", perMove);
+    report("name search keystroke", keystroke);
+    return 0;
+}

@@ -1,0 +1,216 @@
+// The holder grid, its search box and its counter.
+#include "holders/holder_window.h"
+
+#include "db/db_error.h"
+#include "holders/dependents_panel.h"
+#include "holders/notes_panel.h"
+#include "ui/currency_edit.h"
+#include "ui/dialogs.h"
+#include "ui/field_helpers.h"
+#include "ui/record_navigator.h"
+#include "ui/result_table_model.h"
+#include "ui/session.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QTableView>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace zova {
+
+namespace {
+
+QString fiveDigits(qint64 n)
+{
+    return QString::number(n).rightJustified(5, u'0');
+}
+
+} // namespace
+
+QGroupBox* HolderWindow::buildSearchGroup()
+{
+    auto* group = new QGroupBox(u"CONSULTA DE TITULARES"_s, this);
+    m_searchKind = new QComboBox(group);
+    m_searchKind->addItems({ u"Titular"_s, u"Contrato"_s, u"Código"_s, u"CPF"_s });
+    m_searchField = new QLineEdit(group);
+    m_searchField->setMaxLength(150);
+    m_searchField->installEventFilter(this);
+    m_buscaAvancada = makeButton(u"BUSCA A&VANÇADA"_s, group);
+    // The advanced search comes with its own window; until then the button stays
+    // off.
+    m_buscaAvancada->setEnabled(false);
+    m_buttons[m_buscaAvancada->text()] = m_buscaAvancada;
+
+    m_model = new ResultTableModel(
+        {
+            { u"id"_s, u"Cód."_s, CellFormat::integer(), std::nullopt, 60 },
+            { u"contrato"_s, u"Contrato"_s, CellFormat::text(), std::nullopt, 100 },
+            { u"titular"_s, u"Titular"_s, CellFormat::text(), std::nullopt, 0 },
+        },
+        this);
+    m_grid = new QTableView(group);
+    setupGrid(*m_grid, *m_model);
+    m_grid->setMinimumWidth(330);
+
+    connect(m_searchKind, &QComboBox::currentIndexChanged, this, &HolderWindow::onSearchKindChanged);
+    connect(m_searchField, &QLineEdit::textEdited, this, &HolderWindow::search);
+    connect(m_grid, &QTableView::clicked, m_searchField, &QLineEdit::clear);
+    connect(m_grid, &QTableView::doubleClicked, this, &HolderWindow::chooseHolder);
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+        if (!m_reloading)
+            onCurrentHolderChanged();
+    });
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(m_searchKind);
+    row->addWidget(m_searchField, 1);
+    auto* layout = new QVBoxLayout(group);
+    layout->addLayout(row);
+    layout->addWidget(m_buscaAvancada);
+    layout->addWidget(m_grid, 1);
+    return group;
+}
+
+void HolderWindow::onSearchKindChanged()
+{
+    static const int lengths[] = { 150, 13, 10, 10 };
+    const int kind = m_searchKind->currentIndex();
+    m_searchField->setInputMask(kind == int(SearchBy::Cpf) ? u"999.999.999-99;_"_s : QString());
+    if (kind != int(SearchBy::Cpf))
+        m_searchField->setMaxLength(lengths[kind]);
+    m_searchField->clear();
+    m_searchField->setFocus();
+}
+
+void HolderWindow::search(const QString& typed)
+{
+    const int kind = m_searchKind->currentIndex();
+    QString text = typed;
+    if (kind == int(SearchBy::Titular) && text != text.toUpper()) {
+        const int pos = m_searchField->cursorPosition();
+        text = text.toUpper();
+        m_searchField->setText(text);
+        m_searchField->setCursorPosition(pos);
+    }
+    // Contract numbers read "2024/05/00012": the operator types only the digits.
+    if (kind == int(SearchBy::Contrato) && (text.size() == 4 || text.size() == 7) && !text.endsWith(u'/')) {
+        text += u'/';
+        m_searchField->setText(text);
+        m_searchField->end(false);
+    }
+    if (kind == int(SearchBy::Cpf)) // the typed part of the mask: up to the first blank
+        text = m_searchField->displayText().section(u'_', 0, 0);
+    if (text.isEmpty() && kind == int(SearchBy::Codigo))
+        return;
+    static const char16_t* const columns[] = { u"titular", u"contrato", u"id", u"cpf" };
+    const ResultSet& rs = m_model->result();
+    const int column = rs.columnIndex(QStringView(columns[kind]));
+    for (int r = 0; r < rs.rowCount(); ++r) {
+        if (rs.text(r, column).startsWith(text, Qt::CaseInsensitive)) {
+            const QModelIndex to = m_model->index(r, 0);
+            m_grid->setCurrentIndex(to);
+            m_grid->scrollTo(to);
+            return;
+        }
+    }
+}
+
+bool HolderWindow::scanCode()
+{
+    const QString text = m_searchField->text();
+    if (m_searchKind->currentIndex() != int(SearchBy::Codigo) || (text.size() != 8 && text.size() != 10))
+        return false;
+    // A scanned stub begins with the six-digit holder code.
+    const QString code = QString::number(text.left(6).toLongLong());
+    m_searchField->setText(code);
+    search(code);
+    return true;
+}
+
+void HolderWindow::reloadGrid(qint64 id)
+{
+    const QModelIndex before = m_grid->currentIndex();
+    const int row = before.isValid() ? before.row() : 0;
+    {
+        const QScopedValueRollback reloading(m_reloading, true);
+        try {
+            m_model->setResult(loadHolderRows(m_session.db()));
+        } catch (const DbError& e) {
+            m_model->clear();
+            m_session.dialogs().error(u"Erro"_s, e.message());
+        }
+        const int rows = m_model->rowCount();
+        if (rows > 0 && !(id != 0 && moveToId(id)))
+            m_grid->setCurrentIndex(m_model->index(std::min(row, rows - 1), 0));
+    }
+    m_navigator->updateButtons();
+    onCurrentHolderChanged();
+}
+
+bool HolderWindow::moveToId(qint64 id)
+{
+    const ResultSet& rs = m_model->result();
+    for (int r = 0; r < rs.rowCount(); ++r) {
+        if (rs.integer(r, 0) == id) {
+            const QModelIndex to = m_model->index(r, 0);
+            m_grid->setCurrentIndex(to);
+            m_grid->scrollTo(to, QAbstractItemView::PositionAtCenter);
+            return true;
+        }
+    }
+    return false;
+}
+
+qint64 HolderWindow::currentId() const
+{
+    const QModelIndex current = m_grid->currentIndex();
+    if (!current.isValid() || m_model->isEmpty())
+        return 0;
+    return m_model->result().integer(current.row(), 0);
+}
+
+void HolderWindow::showCounter()
+{
+    const QModelIndex current = m_grid->currentIndex();
+    m_recordNumber->setText(fiveDigits(current.isValid() ? current.row() + 1 : 0));
+    m_recordCount->setText(fiveDigits(m_model->rowCount()));
+}
+
+void HolderWindow::onCurrentHolderChanged()
+{
+    if (currentId() == 0) {
+        LimpaCampos();
+        m_codigo->clear();
+        m_carne->clear();
+        setListText(m_vencimento, {});
+        colourCaptions(u"ATIVO"_s);
+    } else {
+        CarregaCampos();
+    }
+    const int row = m_grid->currentIndex().row();
+    const QString contract = currentId() == 0 ? QString() : m_model->result().text(row, u"contrato");
+    m_dependents->setHolder(currentId(), splitPlanText(m_plano->currentText()).id, m_parcela->value());
+    m_notes->setHolder(currentId(), m_titular->text(), contract);
+    showCounter();
+}
+
+void HolderWindow::chooseHolder()
+{
+    const qint64 id = currentId();
+    if (id == 0 || m_editing || m_dependentEditing)
+        return;
+    if (m_hooks.holderChosen)
+        m_hooks.holderChosen(id);
+    accept();
+}
+
+} // namespace zova
