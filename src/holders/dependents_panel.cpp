@@ -52,8 +52,8 @@ std::vector<GridColumn> gridColumns()
     return {
         { u"nome"_s, u"Dependente"_s, CellFormat::text(), std::nullopt, 0 },
         { u"sexo"_s, u"Sexo"_s, CellFormat::text(), Qt::AlignCenter, 40 },
-        { u"nascimento"_s, u"Nascimento"_s, CellFormat::date(), std::nullopt, 82 },
-        { u"idade"_s, u"Idade"_s, CellFormat::integer(), std::nullopt, 44 },
+        { u"nascimento"_s, u"Nascimento"_s, CellFormat::date(), std::nullopt, 96 },
+        { u"idade"_s, u"Idade"_s, CellFormat::integer(), std::nullopt, 52 },
         { u"grau"_s, u"Parentesco"_s, CellFormat::text(), std::nullopt, 140 },
         { u"cpf"_s, u"CPF"_s, CellFormat::text(), std::nullopt, 104 },
         { u"status"_s, u"Status"_s, CellFormat::text(), std::nullopt, 64 },
@@ -160,6 +160,7 @@ QWidget* DependentsPanel::buildToolbar()
     m_cancelar = toolbarButton(u"CANCELA&R"_s, bar);
 
     auto* counter = new QGroupBox(u"DEPENDENTES"_s, bar);
+    counter->setMinimumWidth(130);
     m_count = new QLabel(counter);
     QFont f = m_count->font();
     f.setBold(true);

@@ -57,6 +57,10 @@ HolderWindow::HolderWindow(Session& session, HolderWindowHooks hooks, QWidget* p
     m_searchGroup = buildSearchGroup();
     m_notes = new NotesPanel(session, this, this);
     m_dependents = new DependentsPanel(session, this);
+    // Hidden while a holder is edited, without the holder's half growing into its place.
+    QSizePolicy keep = m_dependents->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    m_dependents->setSizePolicy(keep);
     m_navigator->setView(m_grid);
 
     auto* left = new QVBoxLayout;
@@ -97,7 +101,7 @@ HolderWindow::HolderWindow(Session& session, HolderWindowHooks hooks, QWidget* p
     reloadGrid(m_hooks.selectedHolder);
     if (m_readOnly)
         DesabilitaTudo();
-    resize(1280, 780);
+    resize(1280, 720);
 }
 
 HolderWindow::~HolderWindow() = default;

@@ -430,5 +430,66 @@ TEST_F(HolderWindowTest, ListFieldsKeepToTheirItemsOnExit)
     EXPECT_EQ(text(*w, u"CEP"_s), u"84.900-000"_s);
 }
 
+TEST_F(HolderWindowTest, AHolderAndADependentAreRegisteredFromTheKeyboard)
+{
+    auto w = open();
+    showActive(*w);
+    press(Qt::Key_Insert);
+    ASSERT_TRUE(w->isEditing());
+    ASSERT_EQ(QApplication::focusWidget(), w->field(u"DT CONTRATO"_s));
+    // One entry per field in the order Enter walks them; "UTILIZOU?" is skipped while inserting.
+    const QStringList typed { u"05032024"_s, u"ANA VENDAS"_s, u"PEDRO COBRA"_s, u"maria das dores"_s,
+        u"02011970"_s, u"FEMININO"_s, u"52998224725"_s, u"CASADO(A)"_s, u"rua xv de novembro"_s, u""_s,
+        u"centro"_s, u"IBAITI"_s, u""_s, u""_s, u"43999990000"_s, u""_s, u""_s, u"PLANO OURO[1]"_s, u"10"_s,
+        u""_s };
+    for (const QString& t : typed) {
+        type(t);
+        press(Qt::Key_Return);
+        ASSERT_TRUE(dialogs.empty()) << t.toStdString() << ": " << dialogs.texts().join(u'|').toStdString();
+    }
+    ASSERT_EQ(QApplication::focusWidget(), w->field(u"TIPO DE TITULAR"_s));
+    dialogs.answer(true);
+    press(Qt::Key_Return);
+    ASSERT_FALSE(w->isEditing()) << dialogs.texts().join(u'|').toStdString();
+    const ResultSet rs = conn().query(u"select * from clientes"_s);
+    ASSERT_EQ(rs.rowCount(), 1);
+    EXPECT_EQ(rs.text(0, u"titular"), u"MARIA DAS DORES"_s);
+    EXPECT_EQ(rs.text(0, u"contrato"), u"2024/03/00001"_s);
+    EXPECT_EQ(rs.date(0, u"nascimento"), QDate(1970, 1, 2));
+    EXPECT_EQ(rs.text(0, u"cpf"), u"529.982.247-25"_s);
+    EXPECT_EQ(rs.text(0, u"endereco"), u"RUA XV DE NOVEMBRO"_s);
+    EXPECT_EQ(rs.text(0, u"numero"), u"S/N"_s);
+    EXPECT_EQ(rs.text(0, u"cep"), u"84.900-000"_s);
+    EXPECT_EQ(rs.text(0, u"telefone"), u"(43)99999-0000"_s);
+    EXPECT_EQ(rs.text(0, u"vencimento"), u"10"_s);
+    EXPECT_EQ(rs.text(0, u"status"), u"ATIVO"_s);
+    EXPECT_EQ(rs.text(0, u"tipo"), u"NOVO"_s);
+    EXPECT_EQ(rs.money(0, u"valorparcela"), Money::fromReais(45));
+
+    // Its first dependent: "I&NSERIR", then the fields; Enter on "STATUS" saves.
+    QTest::mouseClick(w->dependents()->inserirButton(), Qt::LeftButton);
+    ASSERT_TRUE(w->dependents()->isEditing());
+    EXPECT_FALSE(w->button(u"&SAIR"_s)->isEnabled());
+    for (const QString& t : { u"joao das dores"_s, u"MASCULINO"_s, u"10022010"_s, u"FILHO(A)"_s, u""_s }) {
+        type(t);
+        press(Qt::Key_Return);
+    }
+    type(u"ATIVO"_s);
+    dialogs.answer(true);
+    press(Qt::Key_Return);
+    ASSERT_FALSE(w->dependents()->isEditing()) << dialogs.texts().join(u'|').toStdString();
+    EXPECT_TRUE(w->button(u"&SAIR"_s)->isEnabled());
+    const ResultSet dep
+        = conn().query(u"select id_cliente, nome, grau, nascimento, status from dependentes"_s);
+    ASSERT_EQ(dep.rowCount(), 1);
+    EXPECT_EQ(dep.integer(0, 0), 1);
+    EXPECT_EQ(dep.text(0, 1), u"JOAO DAS DORES"_s);
+    EXPECT_EQ(dep.text(0, 2), u"FILHO(A)"_s);
+    EXPECT_EQ(dep.text(0, 3), u"10/02/2010"_s);
+    EXPECT_EQ(logTexts(),
+        (QStringList { u"CADASTROU TITULAR: MARIA DAS DORES"_s,
+            u"CADASTROU DEPENDENTE: JOAO DAS DORES DO TITULAR 1"_s }));
+}
+
 } // namespace
 } // namespace zova::test
