@@ -1,4 +1,6 @@
 #include "app/main_window.h"
+#include "app/windows.h"
+#include "holders/holder_window.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_database.h"
 #include "ui/result_table_model.h"
@@ -291,3 +293,40 @@ TEST_F(MainWindowTest, FirstRunOpensCollectorSellerPlanAndHolderInOrder)
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_EQ(dialogs.last().caption, u"Acesso Negado"_s);
 }
+
+namespace zova::test {
+namespace {
+
+// The holder window opened from the menu keeps the main window's list and count in step, and a
+// double click brings the chosen holder back to the main window.
+TEST_F(MainWindowTest, HolderWindowKeepsTheMainWindowInStep)
+{
+    registerRegistrationWindows(main);
+    holder(1, u"ANA"_s);
+    holder(2, u"BRUNO"_s);
+    open();
+    main.selectHolder(1);
+    main.setOperatorLabel(u"MARIA"_s);
+    session.setOperatorLabel(u"MARIA"_s);
+    opener.onOpen = [&](QDialog& d) {
+        auto* w = qobject_cast<HolderWindow*>(&d);
+        EXPECT_NE(w, nullptr);
+        if (!w)
+            return 0;
+        EXPECT_EQ(w->currentId(), 1); // opens on the main window's holder
+        w->moveToId(2);
+        dialogs.answer(true);
+        w->Excluir(); // BRUNO has no dependents nor installments
+        w->moveToId(1);
+        emit w->grid()->doubleClicked(w->grid()->currentIndex());
+        return 0;
+    };
+    main.trigger(u"CADASTRO/Titulares"_s);
+    EXPECT_EQ(opener.opened, QStringList { u"zova::HolderWindow"_s });
+    EXPECT_EQ(main.searchGroup()->title(), u"LOCALIZAR TITULAR (ATIVOS: 00001)"_s);
+    EXPECT_EQ(main.selectedHolderId(), 1);
+    EXPECT_EQ(conn().query(u"select count(*) from clientes"_s).integer(0, 0), 1);
+}
+
+} // namespace
+} // namespace zova::test
