@@ -112,7 +112,7 @@ QWidget* HolderWindow::buildToolbar()
     m_navigator = new RecordNavigator(bar);
     auto add = [&](const QString& text) {
         QPushButton* b = makeButton(text, bar);
-        b->setMinimumWidth(92);
+        b->setMinimumWidth(84);
         m_buttons[text] = b;
         return b;
     };

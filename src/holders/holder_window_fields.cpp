@@ -121,6 +121,10 @@ QGroupBox* HolderWindow::buildFields()
         checkListOnExit(list, dialogs);
     checkListOnExit(m_vencimento, dialogs, u"\r\r"_s);
 
+    // Masked values are read whole: "025.460.211-84" must not lose a digit to the column width.
+    for (MaskedLineEdit* edit : { m_cpf, m_cep, m_celular1, m_celular2 })
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(u"(00)00000-00000"_s) + 12);
+    m_contrato->setMinimumWidth(m_contrato->fontMetrics().horizontalAdvance(u"0000/00/000000"_s) + 12);
     placeFields(group);
     const QList<QWidget*> order = editableFields();
     for (qsizetype i = 1; i < order.size(); ++i)

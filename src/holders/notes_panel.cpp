@@ -39,6 +39,7 @@ std::vector<GridColumn> gridColumns()
 QPushButton* hintedButton(const QString& text, const QString& hint, QWidget* parent)
 {
     QPushButton* button = makeButton(text, parent);
+    button->setMinimumWidth(84); // the panel shares the window's width with the holder's fields
     button->setToolTip(hint);
     return button;
 }
