@@ -67,7 +67,10 @@ public:
     void setMainWindow(QWidget* main) { m_main = main; }
     QWidget* mainWindow() const { return m_main; }
     // The opening pattern: dim, log the text (when given), show modally, restore.
-    int openWindow(QDialog& window, const QString& logText = {}) { return openWindow(window, m_main, logText); }
+    int openWindow(QDialog& window, const QString& logText = {})
+    {
+        return openWindow(window, m_main, logText);
+    }
     // The same pattern dimming `dimmed` instead of the main window (nullptr: nothing dimmed).
     int openWindow(QDialog& window, QWidget* dimmed, const QString& logText = {});
 
