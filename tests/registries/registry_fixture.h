@@ -1,83 +1,10 @@
 #pragma once
 
-#include "support/scripted_dialogs.h"
-#include "support/test_database.h"
-#include "ui/session.h"
-
-#include <QApplication>
-#include <QFile>
-#include <QKeyEvent>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QWidget>
+#include "support/session_test.h"
 
 namespace zova::test {
 
-// A logged-in operator's session over the suite's database, with scripted message boxes.
-class RegistryTest : public DbTest {
-protected:
-    void SetUp() override
-    {
-        DbTest::SetUp();
-        QFile f(dir.filePath(QStringLiteral("Path.ini")));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("[Empresa]\nFantasia=FUNERARIA\n");
-        f.close();
-        session.setOperatorLabel(QStringLiteral("MARIA"));
-    }
-
-    // Shown and active, so the focus and the keys behave as on screen.
-    static void showActive(QWidget& window)
-    {
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-
-    static void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
-
-    // Types into the focused field key by key, accented letters included (QTest::keyClicks
-    // knows only ASCII).
-    static void type(const QString& text)
-    {
-        for (QChar c : text) {
-            QWidget* target = QApplication::focusWidget();
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(target, &press);
-            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(target, &release);
-        }
-    }
-
-    QStringList logTexts()
-    {
-        const ResultSet rs = conn().query(QStringLiteral("select acao from log order by codigo"));
-        QStringList out;
-        for (int r = 0; r < rs.rowCount(); ++r)
-            out << rs.text(r, 0);
-        return out;
-    }
-
-    // An insert into `table` fails with "falha simulada" while the returned guard lives.
-    struct FailingInserts {
-        Connection& conn;
-        QString name;
-        ~FailingInserts() { conn.exec(QStringLiteral("drop trigger if exists ") + name); }
-    };
-    FailingInserts failInserts(const QString& table)
-    {
-        const QString name = QStringLiteral("falha_") + table;
-        conn().exec(QStringLiteral("create trigger ") + name + QStringLiteral(" before insert on ") + table
-            + QStringLiteral(" for each row signal sqlstate '45000' set message_text = 'falha simulada'"));
-        return { conn(), name };
-    }
-
-    QTemporaryDir dir;
-    PathIni ini { dir.filePath(QStringLiteral("Path.ini")) };
-    FixedClock clock { QDateTime(QDate(2024, 5, 17), QTime(9, 30, 15)) };
-    ScriptedDialogs dialogs;
-    RecordingOpener opener;
-    Session session { conn(), ini, clock, dialogs, opener };
-};
+// The registry windows need nothing beyond a logged-in operator's session.
+using RegistryTest = SessionTest;
 
 } // namespace zova::test
