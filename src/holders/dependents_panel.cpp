@@ -226,10 +226,7 @@ void DependentsPanel::setReadOnly(bool readOnly)
 
 qint64 DependentsPanel::currentId() const
 {
-    const QModelIndex current = m_grid->currentIndex();
-    if (!current.isValid())
-        return 0;
-    return m_model->result().integer(current.row(), u"id");
+    return currentInteger(*m_grid, *m_model, u"id");
 }
 
 void DependentsPanel::showCount()
@@ -263,16 +260,7 @@ void DependentsPanel::reload(qint64 selectId, int fallbackRow)
 
 bool DependentsPanel::moveToId(qint64 id)
 {
-    const ResultSet& rs = m_model->result();
-    for (int r = 0; r < rs.rowCount(); ++r) {
-        if (rs.integer(r, u"id") == id) {
-            const QModelIndex to = m_model->index(r, 0);
-            m_grid->setCurrentIndex(to);
-            m_grid->scrollTo(to);
-            return true;
-        }
-    }
-    return false;
+    return moveToValue(*m_grid, *m_model, u"id", id);
 }
 
 void DependentsPanel::TrataBotoes2()

@@ -158,24 +158,15 @@ void HolderWindow::reloadGrid(qint64 id)
 
 bool HolderWindow::moveToId(qint64 id)
 {
-    const ResultSet& rs = m_model->result();
-    for (int r = 0; r < rs.rowCount(); ++r) {
-        if (rs.integer(r, 0) == id) {
-            const QModelIndex to = m_model->index(r, 0);
-            m_grid->setCurrentIndex(to);
-            m_grid->scrollTo(to, QAbstractItemView::PositionAtCenter);
-            return true;
-        }
-    }
-    return false;
+    if (!moveToValue(*m_grid, *m_model, u"id", id))
+        return false;
+    m_grid->scrollTo(m_grid->currentIndex(), QAbstractItemView::PositionAtCenter);
+    return true;
 }
 
 qint64 HolderWindow::currentId() const
 {
-    const QModelIndex current = m_grid->currentIndex();
-    if (!current.isValid() || m_model->isEmpty())
-        return 0;
-    return m_model->result().integer(current.row(), 0);
+    return currentInteger(*m_grid, *m_model, u"id");
 }
 
 void HolderWindow::showCounter()

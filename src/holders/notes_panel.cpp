@@ -122,10 +122,7 @@ void NotesPanel::setReadOnly(bool readOnly)
 
 qint64 NotesPanel::currentNumber() const
 {
-    const QModelIndex current = m_grid->currentIndex();
-    if (!current.isValid())
-        return 0;
-    return m_model->result().integer(current.row(), u"id");
+    return currentInteger(*m_grid, *m_model, u"id");
 }
 
 void NotesPanel::showCount()
@@ -144,14 +141,9 @@ void NotesPanel::reload(qint64 selectNumber, int fallbackRow)
         m_model->clear();
         m_session.dialogs().error(u"Erro"_s, e.message());
     }
-    const ResultSet& rs = m_model->result();
-    int row = std::clamp(fallbackRow, 0, std::max(0, rs.rowCount() - 1));
-    for (int r = 0; selectNumber != 0 && r < rs.rowCount(); ++r) {
-        if (rs.integer(r, u"id") == selectNumber)
-            row = r;
-    }
-    if (rs.rowCount() > 0) {
-        m_grid->setCurrentIndex(m_model->index(row, 0));
+    const int rows = m_model->rowCount();
+    if (rows > 0 && !(selectNumber != 0 && moveToValue(*m_grid, *m_model, u"id", selectNumber))) {
+        m_grid->setCurrentIndex(m_model->index(std::clamp(fallbackRow, 0, rows - 1), 0));
         m_grid->scrollTo(m_grid->currentIndex());
     }
     m_navigator->updateButtons();

@@ -215,10 +215,7 @@ void RegistryWindow::TrataBotoes()
 
 qint64 RegistryWindow::currentId() const
 {
-    const QModelIndex current = m_grid->currentIndex();
-    if (!current.isValid())
-        return 0;
-    return m_model->result().integer(current.row(), 0);
+    return currentInteger(*m_grid, *m_model, u"id");
 }
 
 void RegistryWindow::showCounter()
@@ -276,16 +273,7 @@ void RegistryWindow::reloadGrid(qint64 id)
 
 bool RegistryWindow::moveToId(qint64 id)
 {
-    const ResultSet& rs = m_model->result();
-    for (int r = 0; r < rs.rowCount(); ++r) {
-        if (rs.integer(r, 0) == id) {
-            const QModelIndex to = m_model->index(r, 0);
-            m_grid->setCurrentIndex(to);
-            m_grid->scrollTo(to);
-            return true;
-        }
-    }
-    return false;
+    return moveToValue(*m_grid, *m_model, u"id", id);
 }
 
 void RegistryWindow::search(const QString& text)

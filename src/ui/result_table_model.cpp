@@ -229,4 +229,29 @@ void setupGrid(QTableView& view, ResultTableModel& model)
         &model, &QAbstractItemModel::modelReset, &view, [&view, &model] { applyColumnWidths(view, model); });
 }
 
+qint64 currentInteger(const QTableView& view, const ResultTableModel& model, QStringView field)
+{
+    const QModelIndex current = view.currentIndex();
+    if (!current.isValid() || current.row() >= model.rowCount())
+        return 0;
+    return model.result().integer(current.row(), field);
+}
+
+bool moveToValue(QTableView& view, const ResultTableModel& model, QStringView field, qint64 value)
+{
+    const ResultSet& rs = model.result();
+    const int column = rs.columnIndex(field);
+    if (column < 0)
+        return false;
+    for (int r = 0; r < rs.rowCount(); ++r) {
+        if (rs.integer(r, column) == value) {
+            const QModelIndex to = model.index(r, 0);
+            view.setCurrentIndex(to);
+            view.scrollTo(to);
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace zova

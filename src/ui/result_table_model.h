@@ -90,4 +90,10 @@ private:
 // alternating rows, no row header, and the columns' width hints.
 void setupGrid(QTableView& view, ResultTableModel& model);
 
+// The integer `field` of the view's current row; 0 when no row is current.
+qint64 currentInteger(const QTableView& view, const ResultTableModel& model, QStringView field);
+
+// Makes the first row whose `field` equals `value` current and scrolls to it; false when none.
+bool moveToValue(QTableView& view, const ResultTableModel& model, QStringView field, qint64 value);
+
 } // namespace zova
