@@ -1,5 +1,6 @@
 // Times the holder window on a large office: opening it, moving to another holder (fields,
 // dependents and notes reloaded) and one keystroke of its name search. Run by hand (README.md).
+#include "bench_support.h"
 #include "datagen.h"
 #include "holders/holder_window.h"
 #include "ui/result_table_model.h"
@@ -17,36 +18,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace zova;
-
-namespace {
-
-class QuietDialogs final : public Dialogs {
-public:
-    void message(Icon, const QString& caption, const QString& text) override
-    {
-        std::fprintf(stderr, "[%s] %s\n", qPrintable(caption), qPrintable(text));
-    }
-    bool question(const QString&, const QString&) override { return false; }
-};
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
-
-void report(const char* what, const std::vector<double>& ms)
-{
-    std::printf("%-34s median %7.2f ms   max %7.2f ms   (%zu runs)\n", what, median(ms),
-        ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()), ms.size());
-}
-
-double msSince(const QElapsedTimer& t)
-{
-    return static_cast<double>(t.nsecsElapsed()) / 1e6;
-}
-
-} // namespace
+using namespace zova::bench;
 
 int main(int argc, char** argv)
 {
@@ -59,14 +31,8 @@ int main(int argc, char** argv)
         { u"holders"_s, u"holders to generate"_s, u"n"_s, u"100000"_s } });
     args.process(app);
 
-    ConnectionParams p;
-    p.host = args.value(u"host"_s);
-    p.port = args.value(u"port"_s).toUInt();
-    p.user = args.value(u"user"_s);
-    p.password = args.value(u"password"_s);
-    p.database = args.value(u"database"_s);
     Connection conn;
-    prepareDatabase(conn, p, false);
+    prepareDatabase(conn, serverParams(args), false);
     if (conn.query(u"select count(*) from clientes"_s).integer(0, 0) == 0) {
         DataGenOptions options;
         options.holders = args.value(u"holders"_s).toInt();

@@ -1,6 +1,7 @@
 // Times the counter's hot paths on a large office: start-up to the main window, the refresh after
 // selecting a holder, and one keystroke of the name search. Run by hand (see README.md).
 #include "app/main_window.h"
+#include "bench_support.h"
 #include "datagen.h"
 #include "ui/session.h"
 
@@ -15,42 +16,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace zova;
-
-namespace {
-
-class QuietDialogs final : public Dialogs {
-public:
-    void message(Icon, const QString& caption, const QString& text) override
-    {
-        std::fprintf(stderr, "[%s] %s\n", qPrintable(caption), qPrintable(text));
-    }
-    bool question(const QString&, const QString&) override { return false; }
-};
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
-
-void report(const char* what, const std::vector<double>& ms)
-{
-    std::printf("%-34s median %7.2f ms   max %7.2f ms   (%zu runs)\n", what, median(ms),
-        ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()), ms.size());
-}
-
-ConnectionParams params(const QCommandLineParser& args)
-{
-    ConnectionParams p;
-    p.host = args.value(u"host"_s);
-    p.port = args.value(u"port"_s).toUInt();
-    p.user = args.value(u"user"_s);
-    p.password = args.value(u"password"_s);
-    p.database = args.value(u"database"_s);
-    return p;
-}
-
-} // namespace
+using namespace zova::bench;
 
 int main(int argc, char** argv)
 {
@@ -65,7 +31,7 @@ int main(int argc, char** argv)
     args.process(app);
 
     Connection conn;
-    prepareDatabase(conn, params(args), args.isSet(u"fresh"_s));
+    prepareDatabase(conn, serverParams(args), args.isSet(u"fresh"_s));
     if (conn.query(u"select count(*) from clientes"_s).integer(0, 0) == 0) {
         DataGenOptions options;
         options.holders = args.value(u"holders"_s).toInt();

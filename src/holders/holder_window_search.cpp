@@ -112,16 +112,7 @@ void HolderWindow::search(const QString& typed)
     if (text.isEmpty() && kind == int(SearchBy::Codigo))
         return;
     static const char16_t* const columns[] = { u"titular", u"contrato", u"id", u"cpf" };
-    const ResultSet& rs = m_model->result();
-    const int column = rs.columnIndex(QStringView(columns[kind]));
-    for (int r = 0; r < rs.rowCount(); ++r) {
-        if (rs.text(r, column).startsWith(text, Qt::CaseInsensitive)) {
-            const QModelIndex to = m_model->index(r, 0);
-            m_grid->setCurrentIndex(to);
-            m_grid->scrollTo(to);
-            return;
-        }
-    }
+    moveToPrefix(*m_grid, *m_model, QStringView(columns[kind]), text);
 }
 
 bool HolderWindow::scanCode()

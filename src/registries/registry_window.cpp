@@ -281,7 +281,6 @@ void RegistryWindow::search(const QString& text)
     // The fields being typed must not be replaced by another record.
     if (m_editing || text.isEmpty())
         return;
-    const ResultSet& rs = m_model->result();
     if (m_searchKind->currentIndex() == static_cast<int>(SearchBy::Codigo)) {
         bool ok = false;
         const qint64 id = text.toLongLong(&ok);
@@ -289,17 +288,7 @@ void RegistryWindow::search(const QString& text)
             moveToId(id);
         return;
     }
-    const int column = rs.columnIndex(m_setup.nameField);
-    if (column < 0)
-        return;
-    for (int r = 0; r < rs.rowCount(); ++r) {
-        if (rs.text(r, column).startsWith(text, Qt::CaseInsensitive)) {
-            const QModelIndex to = m_model->index(r, 0);
-            m_grid->setCurrentIndex(to);
-            m_grid->scrollTo(to);
-            return;
-        }
-    }
+    moveToPrefix(*m_grid, *m_model, m_setup.nameField, text);
 }
 
 void RegistryWindow::inserir()

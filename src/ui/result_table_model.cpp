@@ -254,4 +254,21 @@ bool moveToValue(QTableView& view, const ResultTableModel& model, QStringView fi
     return false;
 }
 
+bool moveToPrefix(QTableView& view, const ResultTableModel& model, QStringView field, const QString& prefix)
+{
+    const ResultSet& rs = model.result();
+    const int column = rs.columnIndex(field);
+    if (column < 0)
+        return false;
+    for (int r = 0; r < rs.rowCount(); ++r) {
+        if (rs.text(r, column).startsWith(prefix, Qt::CaseInsensitive)) {
+            const QModelIndex to = model.index(r, 0);
+            view.setCurrentIndex(to);
+            view.scrollTo(to);
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace zova

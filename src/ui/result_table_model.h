@@ -96,4 +96,7 @@ qint64 currentInteger(const QTableView& view, const ResultTableModel& model, QSt
 // Makes the first row whose `field` equals `value` current and scrolls to it; false when none.
 bool moveToValue(QTableView& view, const ResultTableModel& model, QStringView field, qint64 value);
 
+// Makes the first row whose `field` starts with `prefix` (ignoring case) current; false when none.
+bool moveToPrefix(QTableView& view, const ResultTableModel& model, QStringView field, const QString& prefix);
+
 } // namespace zova
