@@ -491,5 +491,30 @@ TEST_F(HolderWindowTest, AHolderAndADependentAreRegisteredFromTheKeyboard)
             u"CADASTROU DEPENDENTE: JOAO DAS DORES DO TITULAR 1"_s }));
 }
 
+TEST_F(HolderWindowTest, TypedListsCompleteWhatIsTypedInLowerCase)
+{
+    auto w = open();
+    showActive(*w);
+    w->inserir();
+    struct Case {
+        QString caption;
+        QString typed;
+        QString shown;
+    };
+    const Case cases[] = {
+        { u"VENDEDOR"_s, u"ana"_s, u"ANA VENDAS"_s },
+        { u"COBRADOR"_s, u"pedro cobra"_s, u"PEDRO COBRA"_s },
+        { u"ESTADO CIVIL"_s, u"viú"_s, u"VIÚVO(A)"_s },
+        { u"PLANO"_s, u"plano p"_s, u"PLANO PRATA[2]"_s },
+    };
+    for (const Case& c : cases) {
+        w->field(c.caption)->setFocus();
+        type(c.typed);
+        press(Qt::Key_Return);
+        EXPECT_EQ(text(*w, c.caption), c.shown) << c.caption.toStdString();
+    }
+    EXPECT_TRUE(dialogs.empty()) << dialogs.texts().join(u'|').toStdString();
+}
+
 } // namespace
 } // namespace zova::test
