@@ -121,6 +121,9 @@ QWidget* DependentsPanel::buildFields()
     m_parentesco->addItems(kinshipItems());
     m_parentesco->setCurrentIndex(-1);
     m_parentesco->setMaxVisibleItems(20);
+    // The items are upper case and the exit check compares exactly: "filho" completes to "FILHO(A)".
+    m_parentesco->lineEdit()->setMaxLength(20);
+    keepUpperCase(m_parentesco->lineEdit());
     m_cpf = new MaskedLineEdit(kCpfMask, u'_', box);
     m_status = fixedList({ u"ATIVO"_s, u"INATIVO"_s }, box);
 
