@@ -1,3 +1,4 @@
+#include "app/holder_list.h"
 #include "app/main_window.h"
 #include "app/windows.h"
 #include "holders/holder_window.h"
@@ -36,7 +37,12 @@ void registerHolderWindow(MainWindow& main)
             main.refreshSelectedHolder();
         };
         hooks.dependentsChanged = [&main] { main.refreshSelectedHolder(); };
-        hooks.holderChosen = [&main](qint64 id) { main.selectHolder(id); };
+        hooks.holderChosen = [&main](qint64 id) {
+            if (main.holderModel()->rowCount() == 0)
+                return false;
+            main.selectHolder(id);
+            return true;
+        };
         return new HolderWindow(main.session(), std::move(hooks), parent);
     });
 }

@@ -34,8 +34,9 @@ struct HolderWindowHooks {
     // A dependent was saved or deleted: refresh the selected holder's dependents
     // and summary.
     std::function<void()> dependentsChanged;
-    // Double click on the grid: select this holder and close.
-    std::function<void(qint64)> holderChosen;
+    // Double click on the grid: show this holder there; false when that window lists no holder
+    // at all, and this one then stays open.
+    std::function<bool(qint64)> holderChosen;
 };
 
 // The holder registration: the holder's fields, the grid of every holder with
@@ -88,6 +89,7 @@ private:
     void HabilitaCampos();
     void DesabilitaCampos();
     void LimpaCampos();
+    void emptyFields(); // no holder to show: no presets either
     void CarregaCampos();
     void showHolder(const HolderRecord& h);
     void colourCaptions(const QString& status);

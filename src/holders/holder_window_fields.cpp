@@ -226,6 +226,16 @@ void HolderWindow::LimpaCampos()
     setListText(m_tipo, u"NOVO"_s);
 }
 
+void HolderWindow::emptyFields()
+{
+    LimpaCampos();
+    const QScopedValueRollback loading(m_loading, true);
+    m_carne->clear();
+    for (QComboBox* list : { m_utilizou, m_uf, m_vencimento, m_status, m_tipo })
+        setListText(list, {});
+    colourCaptions(u"ATIVO"_s);
+}
+
 void HolderWindow::CarregaCampos()
 {
     const qint64 id = currentId();

@@ -170,11 +170,7 @@ void HolderWindow::showCounter()
 void HolderWindow::onCurrentHolderChanged()
 {
     if (currentId() == 0) {
-        LimpaCampos();
-        m_codigo->clear();
-        m_carne->clear();
-        setListText(m_vencimento, {});
-        colourCaptions(u"ATIVO"_s);
+        emptyFields();
     } else {
         CarregaCampos();
     }
@@ -190,9 +186,8 @@ void HolderWindow::chooseHolder()
     const qint64 id = currentId();
     if (id == 0 || m_editing || m_dependentEditing)
         return;
-    if (m_hooks.holderChosen)
-        m_hooks.holderChosen(id);
-    accept();
+    if (m_hooks.holderChosen && m_hooks.holderChosen(id))
+        accept();
 }
 
 } // namespace zova

@@ -36,7 +36,10 @@ protected:
         HolderWindowHooks hooks;
         hooks.selectedHolder = selected;
         hooks.holdersChanged = [this] { ++holdersChanged; };
-        hooks.holderChosen = [this](qint64 id) { chosen = id; };
+        hooks.holderChosen = [this](qint64 id) {
+            chosen = id;
+            return true;
+        };
         return std::make_unique<HolderWindow>(session, std::move(hooks));
     }
 
@@ -290,6 +293,7 @@ TEST_F(HolderWindowTest, DeleteTellsWhyItIsRefused)
     EXPECT_EQ(logTexts(), QStringList { u"EXCLUIU TITULAR: JOSE DA SILVA"_s });
     EXPECT_EQ(w->recordCountLabel()->text(), u"00000"_s);
     EXPECT_TRUE(text(*w, u"TITULAR"_s).isEmpty());
+    EXPECT_TRUE(text(*w, u"STATUS"_s).isEmpty()); // no presets shown for nobody
     // Nothing left: edit and delete do nothing.
     w->editar();
     EXPECT_FALSE(w->isEditing());
