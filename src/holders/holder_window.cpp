@@ -11,6 +11,7 @@
 #include "ui/session.h"
 #include "ui/title_band.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -288,6 +289,17 @@ void HolderWindow::keyPressEvent(QKeyEvent* event)
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void HolderWindow::closeEvent(QCloseEvent* event)
+{
+    // As "&SAIR", the close box waits for the edit to be saved or cancelled: typed data is never
+    // dropped without a word.
+    if (m_editing || m_dependentEditing) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
 }
 
 bool HolderWindow::event(QEvent* event)

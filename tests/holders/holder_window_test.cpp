@@ -394,6 +394,21 @@ TEST_F(HolderWindowTest, LoadedHolderShowsAgeAndColoursItsCaptions)
     EXPECT_EQ(ageOn(QDate(2030, 1, 1), QDate(2024, 5, 17)), 0);
 }
 
+TEST_F(HolderWindowTest, TheCloseBoxWaitsForAnEditToEnd)
+{
+    insertHolder({ .id = 1 });
+    auto w = open(1);
+    showActive(*w);
+    w->editar();
+    EXPECT_FALSE(w->close());
+    EXPECT_TRUE(w->isVisible());
+    w->cancelar();
+    w->dependents()->inserir();
+    EXPECT_FALSE(w->close());
+    w->dependents()->cancelar();
+    EXPECT_TRUE(w->close());
+}
+
 TEST_F(HolderWindowTest, StandardModeOnlyBrowses)
 {
     insertHolder({ .id = 1 });
