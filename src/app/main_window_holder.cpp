@@ -5,6 +5,7 @@
 #include "ui/field_helpers.h"
 #include "ui/result_table_model.h"
 #include "ui/session.h"
+#include "ui/title_band.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -56,8 +57,7 @@ void MainWindow::selectHolder(qint64 id)
 
 void MainWindow::updateActiveCount()
 {
-    m_searchGroup->setTitle(u"LOCALIZAR TITULAR (ATIVOS: "_s
-        + QString::number(m_holders->rowCount()).rightJustified(5, u'0') + u")"_s);
+    m_searchGroup->setTitle(u"LOCALIZAR TITULAR (ATIVOS: "_s + counterText(m_holders->rowCount()) + u")"_s);
 }
 
 void MainWindow::refreshSelectedHolder()

@@ -5,7 +5,6 @@
 #include "db/db_error.h"
 #include "holders/dependent_operations.h"
 #include "holders/holder_operations.h"
-#include "ui/colours.h"
 #include "ui/date_edit.h"
 #include "ui/field_helpers.h"
 #include "ui/masked_line_edit.h"
@@ -164,12 +163,7 @@ QWidget* DependentsPanel::buildToolbar()
 
     auto* counter = new QGroupBox(u"DEPENDENTES"_s, bar);
     counter->setMinimumWidth(130);
-    m_count = new QLabel(counter);
-    QFont f = m_count->font();
-    f.setBold(true);
-    f.setPointSize(f.pointSize() + 3);
-    m_count->setFont(f);
-    setCaptionColour(m_count, kNavy);
+    m_count = counterLabel({}, counter);
     auto* counterRow = new QHBoxLayout(counter);
     counterRow->setContentsMargins(12, 2, 12, 2);
     counterRow->addWidget(m_count, 0, Qt::AlignCenter);
@@ -234,7 +228,7 @@ qint64 DependentsPanel::currentId() const
 
 void DependentsPanel::showCount()
 {
-    m_count->setText(QString::number(m_model->rowCount()).rightJustified(5, u'0'));
+    m_count->setText(counterText(m_model->rowCount()));
 }
 
 void DependentsPanel::reload(qint64 selectId, int fallbackRow)

@@ -31,17 +31,6 @@ namespace {
 
 const QString kTitle = u"CADASTRO DE TITULARES/DEPENDENTES"_s;
 
-QLabel* counterLabel(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    QFont f = label->font();
-    f.setBold(true);
-    f.setPointSize(f.pointSize() + 2);
-    label->setFont(f);
-    setCaptionColour(label, QColor(0, 0, 128));
-    return label;
-}
-
 } // namespace
 
 HolderWindow::HolderWindow(Session& session, HolderWindowHooks hooks, QWidget* parent)

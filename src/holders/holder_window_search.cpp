@@ -10,6 +10,7 @@
 #include "ui/record_navigator.h"
 #include "ui/result_table_model.h"
 #include "ui/session.h"
+#include "ui/title_band.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -26,15 +27,6 @@
 using namespace Qt::StringLiterals;
 
 namespace zova {
-
-namespace {
-
-QString fiveDigits(qint64 n)
-{
-    return QString::number(n).rightJustified(5, u'0');
-}
-
-} // namespace
 
 QGroupBox* HolderWindow::buildSearchGroup()
 {
@@ -163,8 +155,8 @@ qint64 HolderWindow::currentId() const
 void HolderWindow::showCounter()
 {
     const QModelIndex current = m_grid->currentIndex();
-    m_recordNumber->setText(fiveDigits(current.isValid() ? current.row() + 1 : 0));
-    m_recordCount->setText(fiveDigits(m_model->rowCount()));
+    m_recordNumber->setText(counterText(current.isValid() ? current.row() + 1 : 0));
+    m_recordCount->setText(counterText(m_model->rowCount()));
 }
 
 void HolderWindow::onCurrentHolderChanged()

@@ -4,7 +4,6 @@
 #include "holders/history_note_viewer.h"
 #include "holders/history_note_window.h"
 #include "holders/history_notes.h"
-#include "ui/colours.h"
 #include "ui/field_helpers.h"
 #include "ui/record_navigator.h"
 #include "ui/result_table_model.h"
@@ -81,8 +80,7 @@ QWidget* NotesPanel::buildToolbar()
     m_excluir = hintedButton(u"EXCLUIR"_s, u"EXCLUIR HISTÓRICO"_s, bar);
 
     auto* counter = new QGroupBox(u"HISTÓRICOS"_s, bar);
-    m_count = new QLabel(counter);
-    setLabelStyle(m_count, kNavy, m_count->font().pointSize() + 3);
+    m_count = counterLabel({}, counter);
     // Wide enough for its title, which a narrow group would cut.
     counter->setMinimumWidth(counter->fontMetrics().horizontalAdvance(counter->title()) + 32);
     auto* counterRow = new QHBoxLayout(counter);
@@ -127,7 +125,7 @@ qint64 NotesPanel::currentNumber() const
 
 void NotesPanel::showCount()
 {
-    m_count->setText(QString::number(m_model->rowCount()).rightJustified(5, u'0'));
+    m_count->setText(counterText(m_model->rowCount()));
 }
 
 void NotesPanel::reload(qint64 selectNumber, int fallbackRow)

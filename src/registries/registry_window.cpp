@@ -34,11 +34,6 @@ QPushButton* toolbarButton(const QString& text, QWidget* parent)
     return button;
 }
 
-QString fiveDigits(qint64 n)
-{
-    return QString::number(n).rightJustified(5, u'0');
-}
-
 } // namespace
 
 RegistryWindow::RegistryWindow(Session& session, RegistryWindowSetup setup, QWidget* parent)
@@ -171,20 +166,14 @@ QGroupBox* RegistryWindow::buildGridGroup()
 QGroupBox* RegistryWindow::buildCounter()
 {
     auto* group = new QGroupBox(m_setup.counterTitle, this);
-    m_recordNumber = new QLabel(group);
-    m_counterOf = new QLabel(u"DE"_s, group);
-    m_recordCount = new QLabel(group);
+    m_recordNumber = counterLabel({}, group);
+    m_counterOf = counterLabel(u"DE"_s, group);
+    m_recordCount = counterLabel({}, group);
     auto* row = new QHBoxLayout(group);
     row->addStretch();
-    for (QLabel* label : { m_recordNumber, m_counterOf, m_recordCount }) {
-        QFont f = label->font();
-        f.setBold(true);
-        f.setPointSize(f.pointSize() + 3);
-        label->setFont(f);
+    for (QLabel* label : { m_recordNumber, m_counterOf, m_recordCount })
         row->addWidget(label);
-    }
     row->addStretch();
-    setCounterColour(kNavy);
     return group;
 }
 
@@ -221,8 +210,8 @@ qint64 RegistryWindow::currentId() const
 void RegistryWindow::showCounter()
 {
     const QModelIndex current = m_grid->currentIndex();
-    m_recordNumber->setText(fiveDigits(current.isValid() ? current.row() + 1 : 0));
-    m_recordCount->setText(fiveDigits(m_model->rowCount()));
+    m_recordNumber->setText(counterText(current.isValid() ? current.row() + 1 : 0));
+    m_recordCount->setText(counterText(m_model->rowCount()));
 }
 
 void RegistryWindow::reportLoadError(const QString& message)

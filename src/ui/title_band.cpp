@@ -49,6 +49,22 @@ void setCaptionColour(QWidget* label, const QColor& colour)
     label->setPalette(p);
 }
 
+QLabel* counterLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    QFont f = label->font();
+    f.setBold(true);
+    f.setPointSize(f.pointSize() + 3);
+    label->setFont(f);
+    setCaptionColour(label, kNavy);
+    return label;
+}
+
+QString counterText(qint64 count)
+{
+    return QString::number(count).rightJustified(5, u'0');
+}
+
 void setLabelStyle(QLabel* label, const QColor& colour, int pointSize, bool bold)
 {
     QString sheet = u"color: %1; font-weight: %2;"_s.arg(colour.name(), bold ? u"bold"_s : u"normal"_s);
