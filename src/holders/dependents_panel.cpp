@@ -38,14 +38,6 @@ QPushButton* toolbarButton(const QString& text, QWidget* parent)
     return button;
 }
 
-QComboBox* fixedList(const QStringList& items, QWidget* parent)
-{
-    auto* list = new QComboBox(parent);
-    list->addItems(items);
-    list->setCurrentIndex(-1);
-    return list;
-}
-
 std::vector<GridColumn> gridColumns()
 {
     return {

@@ -26,22 +26,6 @@ namespace zova {
 
 namespace {
 
-const QStringList& states()
-{
-    static const QStringList list { u"AC"_s, u"AL"_s, u"AP"_s, u"AM"_s, u"BA"_s, u"CE"_s, u"DF"_s, u"ES"_s,
-        u"GO"_s, u"MA"_s, u"MT"_s, u"MS"_s, u"MG"_s, u"PA"_s, u"PB"_s, u"PR"_s, u"PE"_s, u"PI"_s, u"RJ"_s,
-        u"RN"_s, u"RS"_s, u"RO"_s, u"RR"_s, u"SC"_s, u"SP"_s, u"SE"_s, u"TO"_s };
-    return list;
-}
-
-QLineEdit* upperEdit(int maxLength, QWidget* parent)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setMaxLength(maxLength);
-    keepUpperCase(edit);
-    return edit;
-}
-
 QLineEdit* shownOnly(QWidget* parent)
 {
     auto* edit = new QLineEdit(parent);
@@ -91,15 +75,13 @@ QGroupBox* HolderWindow::buildFields()
     m_idade = shownOnly(group);
     m_sexo = typedList({ u"MASCULINO"_s, u"FEMININO"_s }, group, 15);
     m_cpf = new MaskedLineEdit(kCpfMask, u'_', group);
-    m_estadoCivil = typedList({ u"SOLTEIRO(A)"_s, u"CASADO(A)"_s, u"DIVORCIADO(A)"_s, u"SEPARADO(A)"_s,
-                                  u"UNIÃO ESTÁVEL"_s, u"VIÚVO(A)"_s },
-        group, 20);
+    m_estadoCivil = typedList(maritalStatuses(), group, 20);
     m_utilizou = typedList({ u"SIM"_s, u"NÃO"_s }, group, 3);
     m_endereco = upperEdit(150, group);
     m_numero = upperEdit(10, group);
     m_bairro = upperEdit(80, group);
     m_cidade = typedList({}, group);
-    m_uf = typedList(states(), group, 2);
+    m_uf = typedList(stateCodes(), group, 2);
     m_cep = new MaskedLineEdit(kCepMask, u'_', group);
     m_celular1 = new MaskedLineEdit(kPhoneMask, u' ', group);
     m_celular2 = new MaskedLineEdit(kPhoneMask, u' ', group);

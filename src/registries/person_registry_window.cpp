@@ -25,14 +25,6 @@ namespace {
 constexpr QColor kPaleGreen { 192, 220, 192 };
 constexpr QStringView kPhoneMask8 = u"(00)0000-0000";
 
-const QStringList& states()
-{
-    static const QStringList list { u"AC"_s, u"AL"_s, u"AP"_s, u"AM"_s, u"BA"_s, u"CE"_s, u"DF"_s, u"ES"_s,
-        u"GO"_s, u"MA"_s, u"MT"_s, u"MS"_s, u"MG"_s, u"PA"_s, u"PB"_s, u"PR"_s, u"PE"_s, u"PI"_s, u"RJ"_s,
-        u"RN"_s, u"RS"_s, u"RO"_s, u"RR"_s, u"SC"_s, u"SP"_s, u"SE"_s, u"TO"_s };
-    return list;
-}
-
 RegistryWindowSetup setupFor(const PersonRegistry& r)
 {
     return {
@@ -48,22 +40,6 @@ RegistryWindowSetup setupFor(const PersonRegistry& r)
         u"Ocorreu um erro ao fazer exclusão de "_s + r.noun + u". Procedimento cancelado. Erro: "_s,
         u"EXCLUIU "_s + r.logNoun + u": "_s,
     };
-}
-
-QLineEdit* upperEdit(int maxLength, QWidget* parent)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setMaxLength(maxLength);
-    keepUpperCase(edit);
-    return edit;
-}
-
-QComboBox* fixedList(const QStringList& items, QWidget* parent)
-{
-    auto* list = new QComboBox(parent);
-    list->addItems(items);
-    list->setCurrentIndex(-1);
-    return list;
 }
 
 } // namespace
@@ -87,9 +63,7 @@ QGroupBox* PersonRegistryWindow::buildFields()
     m_sexo = fixedList({ u"MASCULINO"_s, u"FEMININO"_s }, group);
     m_rg = upperEdit(20, group);
     m_cpf = new MaskedLineEdit(kCpfMask, u'_', group);
-    m_estadoCivil = fixedList({ u"SOLTEIRO(A)"_s, u"CASADO(A)"_s, u"DIVORCIADO(A)"_s, u"SEPARADO(A)"_s,
-                                  u"UNIÃO ESTÁVEL"_s, u"VIÚVO(A)"_s },
-        group);
+    m_estadoCivil = fixedList(maritalStatuses(), group);
     m_endereco = upperEdit(150, group);
     m_numero = upperEdit(10, group);
     m_bairro = upperEdit(80, group);
@@ -98,7 +72,7 @@ QGroupBox* PersonRegistryWindow::buildFields()
     m_cidade->setInsertPolicy(QComboBox::NoInsert);
     m_cidade->lineEdit()->setMaxLength(80);
     keepUpperCase(m_cidade->lineEdit());
-    m_uf = fixedList(states(), group);
+    m_uf = fixedList(stateCodes(), group);
     m_cep = new MaskedLineEdit(kCepMask, u'_', group);
     m_telefone = new MaskedLineEdit(kPhoneMask8, u' ', group);
     m_celular = new MaskedLineEdit(kPhoneMask, u' ', group);

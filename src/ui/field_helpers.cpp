@@ -63,6 +63,37 @@ void keepUpperCase(QLineEdit* field)
     });
 }
 
+QLineEdit* upperEdit(int maxLength, QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setMaxLength(maxLength);
+    keepUpperCase(edit);
+    return edit;
+}
+
+QComboBox* fixedList(const QStringList& items, QWidget* parent)
+{
+    auto* list = new QComboBox(parent);
+    list->addItems(items);
+    list->setCurrentIndex(-1);
+    return list;
+}
+
+const QStringList& stateCodes()
+{
+    static const QStringList list { u"AC"_s, u"AL"_s, u"AP"_s, u"AM"_s, u"BA"_s, u"CE"_s, u"DF"_s, u"ES"_s,
+        u"GO"_s, u"MA"_s, u"MT"_s, u"MS"_s, u"MG"_s, u"PA"_s, u"PB"_s, u"PR"_s, u"PE"_s, u"PI"_s, u"RJ"_s,
+        u"RN"_s, u"RS"_s, u"RO"_s, u"RR"_s, u"SC"_s, u"SP"_s, u"SE"_s, u"TO"_s };
+    return list;
+}
+
+const QStringList& maritalStatuses()
+{
+    static const QStringList list { u"SOLTEIRO(A)"_s, u"CASADO(A)"_s, u"DIVORCIADO(A)"_s, u"SEPARADO(A)"_s,
+        u"UNIÃO ESTÁVEL"_s, u"VIÚVO(A)"_s };
+    return list;
+}
+
 QPushButton* makeButton(const QString& text, QWidget* parent)
 {
     auto* button = new QPushButton(text, parent);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QComboBox;
 class QLabel;
@@ -15,6 +16,18 @@ class Dialogs;
 
 // Upper-cases what the operator types, keeping the caret where it was.
 void keepUpperCase(QLineEdit* field);
+
+// A text field that keeps to upper case and `maxLength` characters.
+QLineEdit* upperEdit(int maxLength, QWidget* parent);
+
+// A list the operator picks from (not typed into), with nothing chosen yet.
+QComboBox* fixedList(const QStringList& items, QWidget* parent);
+
+// The 27 state codes, in the order the office's lists show them.
+const QStringList& stateCodes();
+
+// The marital statuses a person's record takes.
+const QStringList& maritalStatuses();
 
 // A window button that Enter does not press by default (Enter moves between fields).
 QPushButton* makeButton(const QString& text, QWidget* parent);
