@@ -295,10 +295,9 @@ bool HolderWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate) {
         setWindowTitle(m_session.caption(kTitle));
-        if (m_session.isStandardMode())
-            DesabilitaTudo();
-        // Not while a holder or dependent is typed: a message box closing also
-        // activates.
+        // Standard mode was applied once at opening: the operator cannot change while this is open.
+        // The focus stays put while a holder or dependent is typed: a message box closing also
+        // activates the window.
         if (!m_editing && !m_dependentEditing)
             m_searchField->setFocus();
     }

@@ -107,6 +107,9 @@ private:
     // holder_window_save.cpp
     bool VerificaCampos();
     bool listsKeepTheirItems();
+    // The lists kept to their items, and what their refusal adds to the message.
+    std::vector<QComboBox*> checkedLists() const;
+    QString exitCheckSuffix(const QComboBox* list) const;
     bool VerDuplicidade();
     bool VerificaCarencia();
     void GeraContrato();

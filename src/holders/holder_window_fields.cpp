@@ -98,10 +98,8 @@ QGroupBox* HolderWindow::buildFields()
     m_religiao = typedList({}, group, 50);
     m_religiao->hide();
 
-    for (QComboBox* list :
-        { m_estadoCivil, m_utilizou, m_uf, m_plano, m_status, m_tipo, m_vendedor, m_cobrador })
-        checkListOnExit(list, dialogs);
-    checkListOnExit(m_vencimento, dialogs, u"\r\r"_s);
+    for (QComboBox* list : checkedLists())
+        checkListOnExit(list, dialogs, exitCheckSuffix(list));
 
     // Masked values are read whole: "025.460.211-84" must not lose a digit to the column width.
     for (MaskedLineEdit* edit : { m_cpf, m_cep, m_celular1, m_celular2 })

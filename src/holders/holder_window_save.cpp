@@ -41,15 +41,25 @@ void HolderWindow::refuse(const QString& text, QWidget* field)
     field->setFocus();
 }
 
+std::vector<QComboBox*> HolderWindow::checkedLists() const
+{
+    return { m_estadoCivil, m_utilizou, m_uf, m_plano, m_status, m_tipo, m_vendedor, m_cobrador,
+        m_vencimento };
+}
+
+QString HolderWindow::exitCheckSuffix(const QComboBox* list) const
+{
+    return list == m_vencimento ? u"\r\r"_s : QString();
+}
+
 bool HolderWindow::listsKeepTheirItems()
 {
     // A save pressed while a list still has the focus skips its exit check; apply it here. The
     // other lists were checked when left (an untouched preset such as "VENCIMENTO" "1" stays).
-    for (QComboBox* list : { m_estadoCivil, m_utilizou, m_uf, m_plano, m_status, m_tipo, m_vendedor,
-             m_cobrador, m_vencimento }) {
+    for (QComboBox* list : checkedLists()) {
         if (!list->hasFocus())
             continue;
-        if (!keepListText(list, m_session.dialogs(), list == m_vencimento ? u"\r\r"_s : QString())) {
+        if (!keepListText(list, m_session.dialogs(), exitCheckSuffix(list))) {
             list->setFocus();
             return false;
         }

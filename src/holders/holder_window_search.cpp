@@ -161,15 +161,15 @@ void HolderWindow::showCounter()
 
 void HolderWindow::onCurrentHolderChanged()
 {
-    if (currentId() == 0) {
+    const qint64 id = currentId();
+    if (id == 0)
         emptyFields();
-    } else {
+    else
         CarregaCampos();
-    }
-    const int row = m_grid->currentIndex().row();
-    const QString contract = currentId() == 0 ? QString() : m_model->result().text(row, u"contrato");
-    m_dependents->setHolder(currentId(), splitPlanText(m_plano->currentText()).id, m_parcela->value());
-    m_notes->setHolder(currentId(), m_titular->text(), contract);
+    const QString contract
+        = id == 0 ? QString() : m_model->result().text(m_grid->currentIndex().row(), u"contrato");
+    m_dependents->setHolder(id, splitPlanText(m_plano->currentText()).id, m_parcela->value());
+    m_notes->setHolder(id, m_titular->text(), contract);
     showCounter();
 }
 
