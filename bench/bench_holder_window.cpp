@@ -24,27 +24,14 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QCommandLineParser args;
-    args.addOptions({ { u"host"_s, u"server"_s, u"host"_s, u"127.0.0.1"_s },
-        { u"port"_s, u"port"_s, u"port"_s, u"3306"_s }, { u"user"_s, u"user"_s, u"user"_s, u"zova"_s },
-        { u"password"_s, u"password"_s, u"password"_s, u"zova"_s },
-        { u"database"_s, u"database"_s, u"name"_s, u"zova_bench"_s },
-        { u"holders"_s, u"holders to generate"_s, u"n"_s, u"100000"_s } });
+    addBenchOptions(args);
     args.process(app);
 
     Connection conn;
-    prepareDatabase(conn, serverParams(args), false);
-    if (conn.query(u"select count(*) from clientes"_s).integer(0, 0) == 0) {
-        DataGenOptions options;
-        options.holders = args.value(u"holders"_s).toInt();
-        generateData(conn, options);
-    }
+    openBenchDatabase(conn, args);
 
-    PathIni ini(u"/nonexistent/Path.ini"_s);
-    SystemClock clock;
-    QuietDialogs dialogs;
-    ModalWindowOpener opener;
-    Session session(conn, ini, clock, dialogs, opener);
-    session.setOperatorLabel(u"BENCH"_s);
+    BenchSession bench(conn);
+    Session& session = bench.session;
 
     std::vector<double> loading;
     for (int i = 0; i < 5; ++i) {

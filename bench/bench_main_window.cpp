@@ -22,32 +22,16 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QCommandLineParser args;
-    args.addOptions({ { u"host"_s, u"server"_s, u"host"_s, u"127.0.0.1"_s },
-        { u"port"_s, u"port"_s, u"port"_s, u"3306"_s }, { u"user"_s, u"user"_s, u"user"_s, u"zova"_s },
-        { u"password"_s, u"password"_s, u"password"_s, u"zova"_s },
-        { u"database"_s, u"database"_s, u"name"_s, u"zova_bench"_s },
-        { u"holders"_s, u"holders to generate"_s, u"n"_s, u"100000"_s },
-        { u"fresh"_s, u"regenerate the data"_s } });
+    addBenchOptions(args);
     args.process(app);
 
     Connection conn;
-    prepareDatabase(conn, serverParams(args), args.isSet(u"fresh"_s));
-    if (conn.query(u"select count(*) from clientes"_s).integer(0, 0) == 0) {
-        DataGenOptions options;
-        options.holders = args.value(u"holders"_s).toInt();
-        const DataGenReport r = generateData(conn, options);
-        std::printf("generated %lld rows in %lld ms\n", static_cast<long long>(r.totalRows()),
-            static_cast<long long>(r.elapsedMs));
-    }
+    openBenchDatabase(conn, args);
     std::printf("holders: %lld\n",
         static_cast<long long>(conn.query(u"select count(*) from clientes"_s).integer(0, 0)));
 
-    PathIni ini(u"/nonexistent/Path.ini"_s);
-    SystemClock clock;
-    QuietDialogs dialogs;
-    ModalWindowOpener opener;
-    Session session(conn, ini, clock, dialogs, opener);
-    session.setOperatorLabel(u"BENCH"_s);
+    BenchSession bench(conn);
+    Session& session = bench.session;
 
     std::vector<double> startup;
     for (int i = 0; i < 5; ++i) {
