@@ -31,10 +31,10 @@ void registerHolderWindow(MainWindow& main)
     main.registerWindow(u"CADASTRO/Titulares"_s, [&main](QWidget* parent) -> QDialog* {
         HolderWindowHooks hooks;
         hooks.selectedHolder = main.selectedHolderId();
+        // Reloading the list also refreshes the selected holder's details.
         hooks.holdersChanged = [&main] {
             main.reloadHolders();
             main.updateActiveCount();
-            main.refreshSelectedHolder();
         };
         hooks.dependentsChanged = [&main] { main.refreshSelectedHolder(); };
         hooks.holderChosen = [&main](qint64 id) {
